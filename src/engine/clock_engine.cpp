@@ -1,0 +1,114 @@
+#include "engine/clock_engine.h"
+
+#include "engine/clip_schedule.h"
+#include "engine/colour_cues.h"
+#include "engine/two_digits.h"
+
+namespace dorvane {
+
+void ClockEngine::ResetClock()
+{
+    ClockState &s = m_state;
+    if (m_port.readDirectionChoice() != 0) {
+        s.CountingDown = false;
+        s.ShownHours = 0;
+        s.ShownMinutes = 0;
+        s.ShownSeconds = 0;
+        const std::int32_t h = m_port.readAllowanceHours();
+        const std::int32_t m = m_port.readAllowanceMinutes();
+        const std::int32_t sec = m_port.readAllowanceSeconds();
+        s.AllowanceSeconds = h * 3600 + m * 60 + sec;
+    } else {
+        // Shown as entered: 60 minutes stays "60" until the first tick normalises it.
+        s.CountingDown = true;
+        s.ShownHours = m_port.readAllowanceHours();
+        s.ShownMinutes = m_port.readAllowanceMinutes();
+        s.ShownSeconds = m_port.readAllowanceSeconds();
+        s.AllowanceSeconds = s.ShownHours * 3600 + s.ShownMinutes * 60 + s.ShownSeconds;
+    }
+    showShownDigits();
+    s.ElapsedCount = 0;
+    SetClockColour(m_port.readNormalColour());
+    ShowDirection();
+}
+
+void ClockEngine::StartClock()
+{
+    ClockState &s = m_state;
+    if (s.CountingDown && s.ShownHours == 0 && s.ShownMinutes == 0 && s.ShownSeconds == 0) {
+        m_port.showError(kAllowanceNotSetMessage);
+        return;
+    }
+    m_port.setTicking(true);
+    s.VoiceOn = m_port.readVoiceChoice() == 0;
+    s.ColourChangeOn = m_port.readColourChangeChoice() == 0;
+    // Assigned only once the conversion succeeded: a failure keeps the previous latch.
+    s.ColourChangeSeconds = toInt32(m_port.readColourChangeSeconds());
+}
+
+void ClockEngine::StopClock()
+{
+    m_port.setTicking(false);
+}
+
+void ClockEngine::AdvanceClock()
+{
+    ClockState &s = m_state;
+    // A reset to a zero count-down while the clock runs leaves nothing to count: stop rather
+    // than run into negative times and announce time up on every tick.
+    if (s.CountingDown && s.AllowanceSeconds <= 0) {
+        m_port.setTicking(false);
+        return;
+    }
+    ++s.ElapsedCount;
+    const std::int32_t r = s.CountingDown ? s.AllowanceSeconds - s.ElapsedCount : s.ElapsedCount;
+    s.ShownHours = r / 3600;
+    s.ShownMinutes = (r % 3600) / 60;
+    s.ShownSeconds = (r % 3600) % 60;
+    showShownDigits();
+    if (s.ColourChangeOn)
+        runColourCues();
+    if (AnnouncementDue(s))
+        runAnnouncement();
+    if (s.AllowanceSeconds > 0 && s.ElapsedCount >= s.AllowanceSeconds) {
+        m_port.setTicking(false);
+        m_port.repaintNow();
+    }
+}
+
+void ClockEngine::ShowDirection()
+{
+    const unsigned char code = m_state.CountingDown ? kArrowDown : kArrowUp;
+    m_port.showLeftArrow(code);
+    m_port.showRightArrow(code);
+}
+
+void ClockEngine::SetClockColour(ColourValue colour)
+{
+    m_port.paintClockColour(colour);
+}
+
+void ClockEngine::showShownDigits()
+{
+    m_port.showDigits(TwoDigits(m_state.ShownHours), TwoDigits(m_state.ShownMinutes),
+                      TwoDigits(m_state.ShownSeconds));
+}
+
+void ClockEngine::runColourCues()
+{
+    const ColourCues cues = DueColourCues(m_state);
+    if (cues.seconds)
+        SetClockColour(m_port.readSecondsColour());
+    if (cues.expired)
+        SetClockColour(m_port.readExpiredColour());
+}
+
+void ClockEngine::runAnnouncement()
+{
+    // The digits of this tick reach the screen before the clip starts.
+    m_port.repaintNow();
+    if (const auto clip = AnnouncementClip(m_state))
+        m_port.playClip(std::string(*clip));
+}
+
+} // namespace dorvane

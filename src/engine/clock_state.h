@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+namespace dorvane {
+
+// The clock's count and what is on display. All zero and false until the first reset.
+struct ClockState
+{
+    std::int32_t AllowanceSeconds = 0; // written only by a reset
+    std::int32_t ElapsedCount = 0;     // ticks since the last reset
+    bool CountingDown = false;         // written only by a reset
+    std::int32_t ShownHours = 0;
+    std::int32_t ShownMinutes = 0;
+    std::int32_t ShownSeconds = 0;
+    // Latched at Start, so option changes count from the next Start.
+    bool VoiceOn = false;
+    bool ColourChangeOn = false;
+    std::int32_t ColourChangeSeconds = 0;
+};
+
+} // namespace dorvane
