@@ -1,0 +1,106 @@
+#include "focus_walk.h"
+
+#include "tcontrol.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <algorithm>
+
+namespace dorvane {
+
+namespace {
+
+QList<QPointer<TControl>> controlsUpTo(QWidget *from, QWidget *stop)
+{
+    QList<QPointer<TControl>> chain;
+    for (QWidget *w = from; w && w != stop; w = w->parentWidget()) {
+        if (auto *c = qobject_cast<TControl *>(w))
+            chain.append(c);
+        if (w->isWindow())
+            break;
+    }
+    return chain;
+}
+
+QWidget *commonAncestor(QWidget *a, QWidget *b)
+{
+    for (QWidget *w = a; w; w = w->parentWidget())
+        if (w == b || (b && w->isAncestorOf(b)))
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+void FocusWalk::install()
+{
+    static FocusWalk *instance = nullptr;
+    if (!instance && qApp)
+        instance = new FocusWalk(qApp);
+}
+
+FocusWalk::FocusWalk(QObject *parent) : QObject(parent)
+{
+    connect(qApp, &QApplication::focusChanged, this, &FocusWalk::onFocusChanged);
+}
+
+void FocusWalk::onFocusChanged(QWidget *old, QWidget *now)
+{
+    if (!now)
+        return; // the window lost the focus to another one: nothing fires
+    if (!old)
+        old = m_last; // the window got it back: compare with where it was
+    m_last = now;
+    if (old == now)
+        return;
+    walk(old, now);
+}
+
+void FocusWalk::walk(QWidget *from, QWidget *to)
+{
+    QWidget *common = from ? commonAncestor(from, to) : nullptr;
+    QPointer<QWidget> target = to;
+    for (const QPointer<TControl> &c : controlsUpTo(from, common)) {
+        if (!c)
+            continue;
+        c->DoExit();
+        if (QApplication::focusWidget() != target)
+            return;
+    }
+    QList<QPointer<TControl>> down = controlsUpTo(to, common);
+    std::reverse(down.begin(), down.end());
+    for (const QPointer<TControl> &c : down) {
+        if (!c)
+            continue;
+        c->DoEnter();
+        if (QApplication::focusWidget() != target)
+            return;
+    }
+}
+
+namespace {
+
+void collectTabChain(QWidget *container, QList<QWidget *> &chain)
+{
+    QList<TControl *> children = ControlsOf(container);
+    std::stable_sort(children.begin(), children.end(),
+                     [](const TControl *a, const TControl *b) { return a->TabOrder() < b->TabOrder(); });
+    for (TControl *c : children) {
+        QWidget *focusTarget = c->focusProxy() ? c->focusProxy() : c;
+        if (focusTarget->focusPolicy() & Qt::TabFocus)
+            chain.append(focusTarget);
+        collectTabChain(c, chain);
+    }
+}
+
+} // namespace
+
+void ApplyTabOrder(QWidget *root)
+{
+    QList<QWidget *> chain;
+    collectTabChain(root, chain);
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+} // namespace dorvane

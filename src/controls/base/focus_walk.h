@@ -1,0 +1,33 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+namespace dorvane {
+
+// Delivers enter and exit notifications as the keyboard focus moves from A to B: exit to every
+// control from A up to (not including) the first one that contains B, then enter to every
+// control from there down to B. A handler that moves the focus again ends the walk. Window
+// deactivation and reactivation fire nothing.
+class FocusWalk final : public QObject
+{
+    Q_OBJECT
+public:
+    // Installs the walk on the running application once; later calls do nothing.
+    static void install();
+
+    // The walk itself, for a move from `from` to `to` (either may be null).
+    static void walk(QWidget *from, QWidget *to);
+
+private:
+    explicit FocusWalk(QObject *parent);
+    void onFocusChanged(QWidget *old, QWidget *now);
+
+    QPointer<QWidget> m_last;
+};
+
+// Sets Qt's focus chain from the `TabOrder` of the controls below `root`: each container is
+// followed by its children in tab order, depth first.
+void ApplyTabOrder(QWidget *root);
+
+} // namespace dorvane

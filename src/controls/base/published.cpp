@@ -1,0 +1,95 @@
+#include "published.h"
+
+#include <QMetaObject>
+#include <algorithm>
+
+namespace dorvane {
+
+namespace {
+
+// The first property index that belongs to one of our classes: Qt's own classes start with 'Q'.
+int firstPublishedIndex(const QMetaObject *meta)
+{
+    const QMetaObject *m = meta;
+    const QMetaObject *ownBase = nullptr;
+    while (m) {
+        if (m->className()[0] != 'Q')
+            ownBase = m;
+        m = m->superClass();
+    }
+    if (!ownBase)
+        return meta->propertyCount();
+    const QMetaObject *qtBase = ownBase->superClass();
+    return qtBase ? qtBase->propertyCount() : 0;
+}
+
+bool sameNameIgnoringCase(const char *a, const QString &b)
+{
+    return QString::compare(QLatin1String(a), b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QMetaProperty findPublishedProperty(const QObject *object, const QString &name)
+{
+    if (!object)
+        return {};
+    const QMetaObject *meta = object->metaObject();
+    // Most derived declaration wins, as a redeclared published property would.
+    for (int i = meta->propertyCount() - 1; i >= firstPublishedIndex(meta); --i) {
+        const QMetaProperty p = meta->property(i);
+        if (sameNameIgnoringCase(p.name(), name))
+            return p;
+    }
+    return {};
+}
+
+bool hasPublishedProperty(const QObject *object, const QString &name)
+{
+    return findPublishedProperty(object, name).isValid();
+}
+
+QVariant readPublished(const QObject *object, const QString &name)
+{
+    const QMetaProperty p = findPublishedProperty(object, name);
+    return p.isValid() ? p.read(object) : QVariant();
+}
+
+bool writePublished(QObject *object, const QString &name, const QVariant &value)
+{
+    const QMetaProperty p = findPublishedProperty(object, name);
+    return p.isValid() && p.isWritable() && p.write(object, value);
+}
+
+QObject *readPublishedObject(const QObject *object, const QString &name)
+{
+    const QMetaProperty p = findPublishedProperty(object, name);
+    if (!p.isValid() || !(p.metaType().flags() & QMetaType::PointerToQObject))
+        return nullptr;
+    return p.read(object).value<QObject *>();
+}
+
+std::vector<PublishedObjectProperty> objectProperties(const QObject *object)
+{
+    std::vector<PublishedObjectProperty> result;
+    if (!object)
+        return result;
+    const QMetaObject *meta = object->metaObject();
+    for (int i = firstPublishedIndex(meta); i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        if (!(p.metaType().flags() & QMetaType::PointerToQObject))
+            continue;
+        QString cls = QString::fromLatin1(p.typeName());
+        cls.remove(QLatin1Char('*'));
+        const int colons = cls.lastIndexOf(QLatin1String("::"));
+        if (colons >= 0)
+            cls = cls.mid(colons + 2);
+        result.push_back({QString::fromLatin1(p.name()), cls.trimmed()});
+    }
+    std::sort(result.begin(), result.end(), [](const auto &a, const auto &b) {
+        return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+    });
+    return result;
+}
+
+} // namespace dorvane
