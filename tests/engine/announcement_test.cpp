@@ -74,12 +74,12 @@ TEST_F(AnnouncementTest, LastSixMinutesRepaintEveryTickAndSpeakOnSchedule)
     const auto ticks = run(1000);
     ASSERT_EQ(ticks.size(), 361u);
 
-    EXPECT_EQ(ticks[0].outputs, (Calls{"digits 00 06 00"}));
-    EXPECT_EQ(ticks[1].outputs, (Calls{"digits 00 05 59", "repaint"}));
-    EXPECT_EQ(ticks[60].outputs, (Calls{"digits 00 05 00", "repaint", "clip FiveSound"}));
+    EXPECT_EQ(ticks.at(0).outputs, (Calls{"digits 00 06 00"}));
+    EXPECT_EQ(ticks.at(1).outputs, (Calls{"digits 00 05 59", "repaint"}));
+    EXPECT_EQ(ticks.at(60).outputs, (Calls{"digits 00 05 00", "repaint", "clip FiveSound"}));
     for (std::size_t i = 1; i < ticks.size(); ++i)
-        EXPECT_EQ(ticks[i].outputs.at(1), "repaint") << ticks[i].digits;
-    EXPECT_EQ(ticks.back().outputs, (Calls{"digits 00 00 00", "repaint", "clip TimeUpSound",
+        EXPECT_EQ(ticks.at(i).outputs.at(1), "repaint") << ticks.at(i).digits;
+    EXPECT_EQ(last(ticks).outputs, (Calls{"digits 00 00 00", "repaint", "clip TimeUpSound",
                                            "ticking off", "repaint"}));
 
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -97,7 +97,9 @@ TEST_F(AnnouncementTest, FiveMinutesExactlyNeverSaysFiveButFiveOhOneDoes)
     start();
     auto first = tick();
     EXPECT_EQ(first.outputs, (Calls{"digits 00 04 59", "repaint"}));
-    EXPECT_EQ(clipsPlayed(run(1000)).front().second, "FourSound");
+    const auto clips = clipsPlayed(run(1000));
+    ASSERT_FALSE(clips.empty());
+    EXPECT_EQ(clips.front().second, "FourSound");
 
     resetDown(0, 5, 1);
     start();
@@ -134,7 +136,7 @@ TEST_F(AnnouncementTest, VoiceLatchedOffStaysSilentUntilTheNextStart)
 
     start();
     ticks = run(1000);
-    EXPECT_EQ(ticks.front().outputs, (Calls{"digits 00 00 14", "repaint"}));
+    EXPECT_EQ(first(ticks).outputs, (Calls{"digits 00 00 14", "repaint"}));
     EXPECT_EQ(clipsPlayed(ticks).size(), 1u); // "FifteenSound" was passed while silent
 }
 

@@ -56,8 +56,8 @@ TEST_F(ClockEngineTest, FiveSecondCountDownStopsAtZeroAndRefusesAnotherStart)
     const auto ticks = run(100);
 
     EXPECT_EQ(digitsOf(ticks), (Calls{"00 00 04", "00 00 03", "00 00 02", "00 00 01", "00 00 00"}));
-    EXPECT_EQ(ticks.back().outputs, (Calls{"digits 00 00 00", "ticking off", "repaint"}));
-    EXPECT_EQ(ticks[3].outputs, (Calls{"digits 00 00 01"}));
+    EXPECT_EQ(last(ticks).outputs, (Calls{"digits 00 00 00", "ticking off", "repaint"}));
+    EXPECT_EQ(ticks.at(3).outputs, (Calls{"digits 00 00 01"}));
 
     engine.StartClock();
     EXPECT_EQ(window.takeOutputs(), (Calls{"error Time Allowance must be set if counting down."}));
@@ -89,10 +89,10 @@ TEST_F(ClockEngineTest, CountUpWithoutAllowanceRunsPastNinetyNineHours)
 
     const auto ticks = run(99 * 3600 + 3600 + 61 - 2);
     ASSERT_TRUE(window.ticking);
-    EXPECT_EQ(ticks[3600 - 3].digits, "01 00 00");
-    EXPECT_EQ(ticks[99 * 3600 + 3599 - 3].digits, "99 59 59");
-    EXPECT_EQ(ticks[99 * 3600 + 3600 - 3].digits, "100 00 00");
-    EXPECT_EQ(ticks.back().digits, "100 01 01");
+    EXPECT_EQ(ticks.at(3600 - 3).digits, "01 00 00");
+    EXPECT_EQ(ticks.at(99 * 3600 + 3599 - 3).digits, "99 59 59");
+    EXPECT_EQ(ticks.at(99 * 3600 + 3600 - 3).digits, "100 00 00");
+    EXPECT_EQ(last(ticks).digits, "100 01 01");
 
     engine.StopClock();
     EXPECT_EQ(window.takeOutputs(), (Calls{"ticking off"}));
@@ -104,8 +104,8 @@ TEST_F(ClockEngineTest, CountUpWithAllowanceStopsThereAndGivesOneTickPerLaterSta
     start();
     const auto ticks = run(1000);
     ASSERT_EQ(ticks.size(), 60u);
-    EXPECT_EQ(ticks.back().digits, "00 01 00");
-    EXPECT_EQ(ticks.back().outputs, (Calls{"digits 00 01 00", "ticking off", "repaint"}));
+    EXPECT_EQ(last(ticks).digits, "00 01 00");
+    EXPECT_EQ(last(ticks).outputs, (Calls{"digits 00 01 00", "ticking off", "repaint"}));
 
     start();
     EXPECT_EQ(digitsOf(run(1000)), (Calls{"00 01 01"}));
@@ -213,7 +213,7 @@ TEST_F(ClockEngineTest, ResetToZeroCountDownWhileRunningStopsInsteadOfGoingNegat
 
     const auto ticks = run(5);
     ASSERT_EQ(ticks.size(), 1u);
-    EXPECT_EQ(ticks[0].outputs, (Calls{"ticking off"}));
+    EXPECT_EQ(ticks.at(0).outputs, (Calls{"ticking off"}));
     EXPECT_EQ(window.digits, "00 00 00");
     EXPECT_FALSE(window.ticking);
     EXPECT_EQ(engine.state().ElapsedCount, 0);

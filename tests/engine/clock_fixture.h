@@ -54,6 +54,20 @@ protected:
         return {window.digits, window.takeOutputs()};
     }
 
+    // First and last tick of a run, without undefined behaviour when the clock never ran.
+    static Tick first(const std::vector<Tick> &ticks)
+    {
+        if (ticks.empty()) {
+            ADD_FAILURE() << "no tick was delivered";
+            return {};
+        }
+        return ticks.front();
+    }
+    static Tick last(const std::vector<Tick> &ticks)
+    {
+        return ticks.empty() ? first(ticks) : ticks.back();
+    }
+
     static std::vector<std::string> digitsOf(const std::vector<Tick> &ticks)
     {
         std::vector<std::string> out;

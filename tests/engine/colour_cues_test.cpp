@@ -38,7 +38,7 @@ TEST_F(ColourCuesTest, ZeroSecondsPaintsSecondsThenExpiredOnTheLastTick)
     resetDown(0, 0, 3);
     start();
     const auto ticks = run(100);
-    EXPECT_EQ(ticks.back().outputs,
+    EXPECT_EQ(last(ticks).outputs,
               (Calls{"digits 00 00 00", kSeconds, kExpired, "repaint", "clip TimeUpSound",
                      "ticking off", "repaint"}));
     EXPECT_EQ(paintedAt(ticks, kSeconds), (Calls{"00 00 00"}));
@@ -52,7 +52,7 @@ TEST_F(ColourCuesTest, CountDownPaintsSecondsOnceAtNAndExpiredAtZero)
     const auto ticks = run(1000);
     EXPECT_EQ(paintedAt(ticks, kSeconds), (Calls{"00 01 00"}));
     EXPECT_EQ(paintedAt(ticks, kExpired), (Calls{"00 00 00"}));
-    EXPECT_EQ(ticks.back().outputs, (Calls{"digits 00 00 00", kExpired, "ticking off", "repaint"}));
+    EXPECT_EQ(last(ticks).outputs, (Calls{"digits 00 00 00", kExpired, "ticking off", "repaint"}));
 }
 
 TEST_F(ColourCuesTest, SecondsAtOrBeyondTheAllowanceNeverShow)
@@ -86,7 +86,7 @@ TEST_F(ColourCuesTest, CountUpWithAllowanceCuesBeforeItAndRepaintsExpiredOnEachL
     EXPECT_EQ(paintedAt(ticks, kExpired), (Calls{"00 00 10"}));
 
     start();
-    EXPECT_EQ(run(100).front().outputs, (Calls{"digits 00 00 11", kExpired, "ticking off", "repaint"}));
+    EXPECT_EQ(first(run(100)).outputs, (Calls{"digits 00 00 11", kExpired, "ticking off", "repaint"}));
 }
 
 TEST_F(ColourCuesTest, OffAtStartNoTickPaintsButResetStillDoes)
