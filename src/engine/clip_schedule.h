@@ -10,8 +10,8 @@ namespace dorvane {
 
 // The names the voice clips are asked for, longest remaining time first.
 inline constexpr std::array<std::string_view, 12> kClipNames = {
-    "FiveSound",  "FourSound",      "ThreeSound",  "TwoSound",
-    "One45Sound", "One30Sound",     "One15Sound",  "OneSound",
+    "FiveSound",      "FourSound",   "ThreeSound",   "TwoSound",
+    "One45Sound",     "One30Sound",  "One15Sound",   "OneSound",
     "FortyFiveSound", "ThirtySound", "FifteenSound", "TimeUpSound",
 };
 inline constexpr std::string_view kTimeUpClip = "TimeUpSound";

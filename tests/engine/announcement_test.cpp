@@ -28,21 +28,6 @@ std::vector<std::pair<std::string, std::string>> clipsPlayed(const std::vector<T
 
 } // namespace
 
-TEST(ClipSchedule, WholeMinutesAndTheQuartersOfTheLastTwo)
-{
-    EXPECT_EQ(clipAt(5, 0), "FiveSound");
-    EXPECT_EQ(clipAt(4, 0), "FourSound");
-    EXPECT_EQ(clipAt(3, 0), "ThreeSound");
-    EXPECT_EQ(clipAt(2, 0), "TwoSound");
-    EXPECT_EQ(clipAt(1, 0), "OneSound");
-    EXPECT_EQ(clipAt(1, 45), "One45Sound");
-    EXPECT_EQ(clipAt(1, 30), "One30Sound");
-    EXPECT_EQ(clipAt(1, 15), "One15Sound");
-    EXPECT_EQ(clipAt(0, 45), "FortyFiveSound");
-    EXPECT_EQ(clipAt(0, 30), "ThirtySound");
-    EXPECT_EQ(clipAt(0, 15), "FifteenSound");
-}
-
 TEST(ClipSchedule, SilentElsewhere)
 {
     for (auto [m, s] : {std::pair{0, 0}, {2, 15}, {3, 30}, {4, 45}, {5, 15}, {6, 0}, {1, 1},
