@@ -7,7 +7,7 @@ namespace {
 
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 std::string_view trimmed(std::string_view s)
@@ -189,9 +189,8 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key, s
     if (!m_text.empty()) {
         if (m_text.back() != '\n')
             m_text += lineEnd;
-        const Line &last = splitLines(m_text).back();
-        if (last.contentEnd > last.begin &&
-            !trimmed(std::string_view(m_text).substr(last.begin, last.contentEnd - last.begin)).empty())
+        const std::size_t lastLineBegin = m_text.find_last_of('\n', m_text.size() - 2) + 1;
+        if (!trimmed(std::string_view(m_text).substr(lastLineBegin)).empty())
             m_text += lineEnd;
     }
     m_text += '[' + std::string(sectionName) + ']' + std::string(lineEnd) + keyLine + std::string(lineEnd);
