@@ -79,7 +79,9 @@ Line classify(std::string_view text, std::size_t begin, std::size_t contentEnd, 
 std::vector<Line> splitLines(std::string_view text)
 {
     std::vector<Line> lines;
-    std::size_t begin = 0;
+    // A UTF-8 byte-order mark, as some editors save one, is not part of the first line.
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    std::size_t begin = text.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
     while (begin < text.size()) {
         const std::size_t newline = text.find('\n', begin);
         std::size_t contentEnd = newline == std::string_view::npos ? text.size() : newline;

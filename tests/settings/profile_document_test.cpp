@@ -35,6 +35,7 @@ TEST(ProfileDocumentRead, FindsValuesAsTheProfileFunctionsDo)
         {"comment line is no key", "[Time]\n;Hours=5\n", std::nullopt},
         {"key of another section", "[Voice]\nHours=5\n[Time]\n", std::nullopt},
         {"key before any section", "Hours=5\n[Time]\n", std::nullopt},
+        {"byte-order mark", "\xEF\xBB\xBF[Time]\nHours=5\n", "5"},
         {"empty text", "", std::nullopt},
     };
     for (const ReadCase &c : cases)
@@ -61,6 +62,7 @@ TEST(ProfileDocumentWrite, ChangesOnlyWhatItMustAndKeepsTheRestByteForByte)
 {
     const WriteCase cases[] = {
         {"new document", "", "Time", "Hours", "[Time]\nHours=9\n"},
+        {"byte-order mark kept", "\xEF\xBB\xBF[Time]\nHours=1\n", "Time", "Hours", "\xEF\xBB\xBF[Time]\nHours=9\n"},
         {"value replaced in place", "; c\r\n[Time]\r\nHOURS = 5 ; x\r\n\r\n[Other]\r\nk=v\r\n", "time", "Hours",
          "; c\r\n[Time]\r\nHOURS = 9\r\n\r\n[Other]\r\nk=v\r\n"},
         {"one key for two spellings", "[Display]\nBackGround=255\n", "Display", "Background",
