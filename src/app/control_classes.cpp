@@ -1,0 +1,24 @@
+#include "control_classes.h"
+
+#include "app/tmainform.h"
+#include "controls/base/control_registry.h"
+#include "controls/base/ttimer.h"
+#include "controls/display/register.h"
+#include "controls/input/register.h"
+#include "elastic/register.h"
+
+namespace dorvane {
+
+void registerControlClasses()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    ControlRegistry::instance().add<TTimer>();
+    registerInputControls();
+    registerDisplayControls();
+    registerElasticComponents();
+}
+
+} // namespace dorvane

@@ -1,0 +1,70 @@
+#include "display_font.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <algorithm>
+
+namespace dorvane {
+
+namespace {
+const QString kFace = QStringLiteral("Arial Narrow Bold");
+const QString kFamilyUsedByDigits = QStringLiteral("Arial Narrow");
+const QString kFontFile = QStringLiteral("arialnb.ttf");
+} // namespace
+
+DisplayFont::Platform DisplayFont::qtPlatform()
+{
+    Platform p;
+    p.fontFamilies = [] { return QFontDatabase::families(); };
+    p.addFont = [](const QString &path) { return QFontDatabase::addApplicationFont(path); };
+    p.removeFont = [](int id) { QFontDatabase::removeApplicationFont(id); };
+    return p;
+}
+
+DisplayFont::DisplayFont(Platform platform) : m_platform(std::move(platform)) {}
+
+bool DisplayFont::screenHasFace(const QString &face)
+{
+    if (!m_listBuilt) {
+        m_fontList = m_platform.fontFamilies();
+        m_fontList << QStringLiteral("Default");
+        std::sort(m_fontList.begin(), m_fontList.end(), [](const QString &a, const QString &b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+        m_listBuilt = true;
+    }
+    const auto it = std::lower_bound(m_fontList.cbegin(), m_fontList.cend(), face,
+                                     [](const QString &a, const QString &b) {
+                                         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+                                     });
+    return it != m_fontList.cend() && QString::compare(*it, face, Qt::CaseInsensitive) == 0;
+}
+
+bool DisplayFont::installIfMissing(const QString &executableDirectory)
+{
+    m_installed = false;
+    if (screenHasFace(kFace))
+        return false;
+    m_path = QDir(executableDirectory).filePath(kFontFile);
+    m_fontId = m_platform.addFont(m_path);
+    if (m_fontId >= 0) {
+        const QStringList families = QFontDatabase::applicationFontFamilies(m_fontId);
+        if (!families.isEmpty())
+            QFont::insertSubstitution(kFamilyUsedByDigits, families.first());
+    }
+    // Set whether or not the platform accepted the file, so that removal is attempted too.
+    m_installed = true;
+    return true;
+}
+
+void DisplayFont::removeIfInstalled()
+{
+    if (!m_installed)
+        return;
+    m_platform.removeFont(m_fontId);
+    m_fontId = -1;
+    m_installed = false;
+}
+
+} // namespace dorvane

@@ -1,0 +1,271 @@
+#include "tmainform.h"
+
+#include "app/control_classes.h"
+#include "controls/base/focus_walk.h"
+#include "controls/base/layout_loader.h"
+#include "controls/base/published.h"
+#include "controls/base/ttimer.h"
+#include "engine/error.h"
+#include "engine/voice/clip_player.h"
+#include "settings/directory.h"
+#include "settings/settings_file.h"
+#include "settings/settings_sequence.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+
+using namespace dorvane;
+
+namespace {
+
+Variant toEngineVariant(const QVariant &v)
+{
+    if (!v.isValid())
+        return Variant();
+    if (v.isNull())
+        return Variant::null();
+    switch (v.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+        return Variant(static_cast<std::int64_t>(v.toLongLong()));
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return Variant(v.toDouble());
+    case QMetaType::QString:
+        return Variant(v.toString().toStdString());
+    default:
+        return Variant(static_cast<std::int64_t>(v.toLongLong()));
+    }
+}
+
+} // namespace
+
+TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
+    : TForm(parent), m_environment(std::move(environment)), m_engine(*this),
+      m_font(m_environment.fontPlatform)
+{
+    registerControlClasses();
+    FocusWalk::install();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.png")));
+    LayoutLoader::loadInto(this, LayoutLoader::readResource(QStringLiteral(":/layout/MainForm.json")));
+    ApplyTabOrder(this);
+    emit OnCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+QWidget *TMainForm::control(const char *name) const
+{
+    return findChild<QWidget *>(QLatin1String(name));
+}
+
+TTimer *TMainForm::timer() const
+{
+    return findChild<TTimer *>(QStringLiteral("Timer1"));
+}
+
+QString TMainForm::executableDirectory() const
+{
+    const QString exe = m_environment.executablePath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                               : m_environment.executablePath;
+    return QString::fromStdString(DirectoryOf(exe.toStdString()));
+}
+
+QString TMainForm::settingsPath() const
+{
+    const QString exe = m_environment.executablePath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                               : m_environment.executablePath;
+    return QString::fromStdString(settingsFilePath(exe.toStdString()));
+}
+
+void TMainForm::FormCreate()
+{
+    timer()->SetEnabled(false);
+    m_font.installIfMissing(executableDirectory());
+    m_settings = std::make_unique<SettingsFile>(settingsPath().toStdString());
+    loadSettings(*m_settings, *this);
+    SetDoubleBuffered(true);
+    clickButton("btnReset");
+    writePublished(control("cxPageControl1"), QStringLiteral("ActivePage"),
+                   QVariant::fromValue<QObject *>(control("cxTabSheet1")));
+}
+
+void TMainForm::FormClose()
+{
+    if (!m_settings)
+        m_settings = std::make_unique<SettingsFile>(settingsPath().toStdString());
+    saveSettings(*m_settings, *this);
+    m_settings.reset();
+    m_font.removeIfInstalled();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    try {
+        emit OnClose();
+        event->accept();
+    } catch (const std::exception &e) {
+        // The save failed: the window stays open and a later close runs the whole sequence again.
+        event->ignore();
+        ShowGeneralErrorReport(QString::fromUtf8(e.what()));
+    }
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    if (!m_positioned) {
+        m_positioned = true;
+        ApplyPosition();
+    }
+    TForm::showEvent(event);
+}
+
+void TMainForm::btnStartClick()
+{
+    m_engine.StartClock();
+}
+
+void TMainForm::btnStopClick()
+{
+    m_engine.StopClock();
+}
+
+void TMainForm::btnResetClick()
+{
+    m_engine.ResetClock();
+}
+
+void TMainForm::btnDoneClick()
+{
+    close();
+}
+
+void TMainForm::cxTabSheet2Exit()
+{
+    clickButton("btnReset");
+}
+
+void TMainForm::Timer1Timer()
+{
+    m_engine.AdvanceClock();
+}
+
+void TMainForm::clickButton(const char *name)
+{
+    QMetaObject::invokeMethod(control(name), "Click", Qt::DirectConnection);
+}
+
+int TMainForm::intValue(const char *name, const char *property) const
+{
+    return readPublished(control(name), QLatin1String(property)).toInt();
+}
+
+void TMainForm::setIntValue(const char *name, const char *property, int value)
+{
+    writePublished(control(name), QLatin1String(property), value);
+}
+
+std::int32_t TMainForm::readAllowanceHours() { return intValue("spnHrs", "Value"); }
+std::int32_t TMainForm::readAllowanceMinutes() { return intValue("spnMin", "Value"); }
+std::int32_t TMainForm::readAllowanceSeconds() { return intValue("spnSec", "Value"); }
+std::int32_t TMainForm::readDirectionChoice() { return intValue("rgDirection", "ItemIndex"); }
+std::int32_t TMainForm::readVoiceChoice() { return intValue("rgVoice", "ItemIndex"); }
+std::int32_t TMainForm::readColourChangeChoice() { return intValue("rgColorChange", "ItemIndex"); }
+Variant TMainForm::readColourChangeSeconds() { return colourChangeSeconds(); }
+ColourValue TMainForm::readNormalColour() { return backgroundColour(); }
+ColourValue TMainForm::readSecondsColour() { return secondsColour(); }
+ColourValue TMainForm::readExpiredColour() { return expiredColour(); }
+
+void TMainForm::showDigits(const std::string &hours, const std::string &minutes, const std::string &seconds)
+{
+    writePublished(control("lblHrs"), QStringLiteral("Caption"), QString::fromStdString(hours));
+    writePublished(control("lblMins"), QStringLiteral("Caption"), QString::fromStdString(minutes));
+    writePublished(control("lblSecs"), QStringLiteral("Caption"), QString::fromStdString(seconds));
+}
+
+void TMainForm::showLeftArrow(unsigned char code)
+{
+    writePublished(control("lblDirectionL"), QStringLiteral("Caption"), QString(QChar(code)));
+}
+
+void TMainForm::showRightArrow(unsigned char code)
+{
+    writePublished(control("lblDirectionR"), QStringLiteral("Caption"), QString(QChar(code)));
+}
+
+void TMainForm::paintClockColour(ColourValue colour)
+{
+    for (const char *digits : {"lblHrs", "lblMins", "lblSecs"})
+        setIntValue(digits, "Color", colour);
+    for (const char *arrow : {"lblDirectionL", "lblDirectionR"})
+        writePublished(readPublishedObject(control(arrow), QStringLiteral("Style")), QStringLiteral("Color"), colour);
+    repaintNow();
+}
+
+void TMainForm::setTicking(bool on)
+{
+    timer()->SetEnabled(on);
+}
+
+void TMainForm::repaintNow()
+{
+    repaint();
+}
+
+void TMainForm::showError(const std::string &message)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(message),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("EngineErrorBox"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    // Centred on the screen rather than on the window.
+    box.adjustSize();
+    if (QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        box.move(screen->geometry().center() - box.rect().center());
+    box.exec();
+}
+
+void TMainForm::playClip(const std::string &name)
+{
+    if (m_environment.clips) {
+        m_environment.clips->PlayClip(name);
+        return;
+    }
+    if (!m_player)
+        m_player = std::make_unique<ClipPlayer>();
+    m_player->PlayClip(name);
+}
+
+void TMainForm::setAllowanceHours(std::int32_t v) { setIntValue("spnHrs", "Value", v); }
+std::int32_t TMainForm::allowanceHours() const { return intValue("spnHrs", "Value"); }
+void TMainForm::setAllowanceMinutes(std::int32_t v) { setIntValue("spnMin", "Value", v); }
+std::int32_t TMainForm::allowanceMinutes() const { return intValue("spnMin", "Value"); }
+void TMainForm::setAllowanceSeconds(std::int32_t v) { setIntValue("spnSec", "Value", v); }
+std::int32_t TMainForm::allowanceSeconds() const { return intValue("spnSec", "Value"); }
+void TMainForm::setVoiceItemIndex(int i) { setIntValue("rgVoice", "ItemIndex", i); }
+int TMainForm::voiceItemIndex() const { return intValue("rgVoice", "ItemIndex"); }
+void TMainForm::setBackgroundColour(ColourValue c) { setIntValue("cboBackgroundColor", "ColorValue", c); }
+ColourValue TMainForm::backgroundColour() const { return intValue("cboBackgroundColor", "ColorValue"); }
+void TMainForm::paintClockColourFromBackground() { m_engine.SetClockColour(backgroundColour()); }
+void TMainForm::setColourChangeItemIndex(int i) { setIntValue("rgColorChange", "ItemIndex", i); }
+int TMainForm::colourChangeItemIndex() const { return intValue("rgColorChange", "ItemIndex"); }
+void TMainForm::setSecondsColour(ColourValue c) { setIntValue("cboSecondsColor", "ColorValue", c); }
+ColourValue TMainForm::secondsColour() const { return intValue("cboSecondsColor", "ColorValue"); }
+void TMainForm::setExpiredColour(ColourValue c) { setIntValue("cboExpiredColor", "ColorValue", c); }
+ColourValue TMainForm::expiredColour() const { return intValue("cboExpiredColor", "ColorValue"); }
+void TMainForm::setColourChangeSeconds(std::int32_t v) { setIntValue("spnColorSecs", "Value", v); }
+Variant TMainForm::colourChangeSeconds() const
+{
+    return toEngineVariant(readPublished(control("spnColorSecs"), QStringLiteral("Value")));
+}
+void TMainForm::setDirectionItemIndex(int i) { setIntValue("rgDirection", "ItemIndex", i); }
+int TMainForm::directionItemIndex() const { return intValue("rgDirection", "ItemIndex"); }

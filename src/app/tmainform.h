@@ -1,0 +1,121 @@
+#pragma once
+#include "app/display_font.h"
+#include "controls/base/tform.h"
+#include "engine/clock_engine.h"
+#include "engine/window_port.h"
+#include "settings/settings_controls.h"
+
+#include <QString>
+#include <memory>
+
+class TTimer;
+
+namespace dorvane {
+class ClipPlayer;
+class SettingsFile;
+class ClipSink
+{
+public:
+    virtual ~ClipSink() = default;
+    virtual void PlayClip(const std::string &name) = 0;
+};
+} // namespace dorvane
+
+// Where the window finds its files and fonts; tests point it elsewhere.
+struct MainFormEnvironment
+{
+    QString executablePath;                       // empty: the running program's own path
+    dorvane::DisplayFont::Platform fontPlatform = dorvane::DisplayFont::qtPlatform();
+    dorvane::ClipSink *clips = nullptr;           // null: the built-in clips on the audio device
+};
+
+// The program's only window: the clock display, the options, and their wiring to the engine.
+// It is built from its layout description; the handlers below are wired to it by name.
+class TMainForm final : public TForm,
+                        private dorvane::WindowPort,
+                        private dorvane::SettingsControls
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(MainFormEnvironment environment = {}, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    const dorvane::ClockEngine &engine() const { return m_engine; }
+    bool fontInstalled() const { return m_font.installed(); }
+    QString settingsPath() const;
+    TTimer *timer() const;
+
+    // The named control of the layout.
+    QWidget *control(const char *name) const;
+
+public slots:
+    void FormCreate();
+    void FormClose();
+    void btnStartClick();
+    void btnStopClick();
+    void btnResetClick();
+    void btnDoneClick();
+    void cxTabSheet2Exit();
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // WindowPort
+    std::int32_t readAllowanceHours() override;
+    std::int32_t readAllowanceMinutes() override;
+    std::int32_t readAllowanceSeconds() override;
+    std::int32_t readDirectionChoice() override;
+    std::int32_t readVoiceChoice() override;
+    std::int32_t readColourChangeChoice() override;
+    dorvane::Variant readColourChangeSeconds() override;
+    dorvane::ColourValue readNormalColour() override;
+    dorvane::ColourValue readSecondsColour() override;
+    dorvane::ColourValue readExpiredColour() override;
+    void showDigits(const std::string &hours, const std::string &minutes,
+                    const std::string &seconds) override;
+    void showLeftArrow(unsigned char code) override;
+    void showRightArrow(unsigned char code) override;
+    void paintClockColour(dorvane::ColourValue colour) override;
+    void setTicking(bool on) override;
+    void repaintNow() override;
+    void showError(const std::string &message) override;
+    void playClip(const std::string &name) override;
+
+    // SettingsControls
+    void setAllowanceHours(std::int32_t value) override;
+    std::int32_t allowanceHours() const override;
+    void setAllowanceMinutes(std::int32_t value) override;
+    std::int32_t allowanceMinutes() const override;
+    void setAllowanceSeconds(std::int32_t value) override;
+    std::int32_t allowanceSeconds() const override;
+    void setVoiceItemIndex(int index) override;
+    int voiceItemIndex() const override;
+    void setBackgroundColour(dorvane::ColourValue colour) override;
+    dorvane::ColourValue backgroundColour() const override;
+    void paintClockColourFromBackground() override;
+    void setColourChangeItemIndex(int index) override;
+    int colourChangeItemIndex() const override;
+    void setSecondsColour(dorvane::ColourValue colour) override;
+    dorvane::ColourValue secondsColour() const override;
+    void setExpiredColour(dorvane::ColourValue colour) override;
+    dorvane::ColourValue expiredColour() const override;
+    void setColourChangeSeconds(std::int32_t value) override;
+    dorvane::Variant colourChangeSeconds() const override;
+    void setDirectionItemIndex(int index) override;
+    int directionItemIndex() const override;
+
+    int intValue(const char *control, const char *property) const;
+    void setIntValue(const char *control, const char *property, int value);
+    void clickButton(const char *name);
+    QString executableDirectory() const;
+
+    MainFormEnvironment m_environment;
+    dorvane::ClockEngine m_engine;
+    dorvane::DisplayFont m_font;
+    std::unique_ptr<dorvane::SettingsFile> m_settings;
+    std::unique_ptr<dorvane::ClipPlayer> m_player;
+    bool m_positioned = false;
+};
