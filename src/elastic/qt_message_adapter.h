@@ -1,0 +1,64 @@
+#pragma once
+#include "elastic_messages.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class TElasticForm;
+class QScreen;
+class QResizeEvent;
+class QWindowStateChangeEvent;
+
+namespace dorvane {
+
+// Translates the form's Qt events into the elastic layout's window messages and hands them to
+// the component. It only observes: every event goes on to the form, except a background paint
+// the component did itself.
+//
+// Qt on most desktops does not report the start and end of an interactive resize, so a burst
+// of resize events from the window system (not caused by the program) counts as one drag,
+// which ends after a short quiet period.
+class QtMessageAdapter final : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int DragQuietMs = 250;
+
+    explicit QtMessageAdapter(TElasticForm *component);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Off: events reach the form untranslated (tests feed messages by hand).
+    void SetTranslating(bool on) { m_translating = on; }
+    bool IsDragging() const { return m_dragging; }
+    // Ends the current drag now, as the quiet period would.
+    void FinishDrag();
+    // Reports a resize the window system made, as an interactive drag step.
+    void UserResized(QSize oldClientSize);
+    // The limits last written into the form.
+    MinMaxInfo AppliedLimits() const { return m_applied; }
+    QTimer &DragQuietTimer() { return m_quiet; }
+
+private:
+    bool send(ElasticMessageId id, quintptr wParam = 0);
+    quintptr sizeKind() const;
+    void onResize(const QResizeEvent *event);
+    void onWindowStateChange(const QWindowStateChangeEvent *event);
+    bool onPaint();
+    void watchScreen();
+    void updateLimits();
+
+    TElasticForm *m_component;
+    QTimer m_quiet;
+    bool m_translating = true;
+    bool m_dragging = false;
+    bool m_activated = false;
+    bool m_stateJustChanged = false;
+    bool m_applyingLimits = false;
+    MinMaxInfo m_applied;
+    QPointer<QScreen> m_screen;
+    QMetaObject::Connection m_screenConnection;
+};
+
+} // namespace dorvane

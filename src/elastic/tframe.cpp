@@ -1,0 +1,3 @@
+#include "tframe.h"
+
+TFrame::~TFrame() = default;
