@@ -1,0 +1,19 @@
+#include "input_controls.h"
+
+#include "tspinbutton.h"
+#include "tspinedit.h"
+#include "tcxcolorcombobox.h"
+
+#include "controls/base/control_registry.h"
+
+namespace dorvane {
+
+void registerInputControls()
+{
+    ControlRegistry &registry = ControlRegistry::instance();
+    registry.add<TSpinEdit>();
+    registry.add<TSpinButton>();
+    registry.add<TcxColorComboBox>();
+}
+
+} // namespace dorvane
