@@ -1,5 +1,6 @@
 #include "input_controls.h"
 
+#include "tcxradiogroup.h"
 #include "tspinbutton.h"
 #include "tspinedit.h"
 #include "tcxcolorcombobox.h"
@@ -13,6 +14,7 @@ void registerInputControls()
     ControlRegistry &registry = ControlRegistry::instance();
     registry.add<TSpinEdit>();
     registry.add<TSpinButton>();
+    registry.add<TcxRadioGroup>();
     registry.add<TcxColorComboBox>();
 }
 
