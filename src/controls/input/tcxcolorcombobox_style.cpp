@@ -25,6 +25,22 @@ void TcxColorComboBoxStyle::SetButtonStyle(TcxEditButtonStyle style)
     emit Changed();
 }
 
+void TcxColorComboBoxStyle::SetBorderStyle(TcxEditBorderStyle style)
+{
+    if (style == m_borderStyle)
+        return;
+    m_borderStyle = style;
+    emit Changed();
+}
+
+void TcxColorComboBoxStyle::SetShadow(bool shadow)
+{
+    if (shadow == m_shadow)
+        return;
+    m_shadow = shadow;
+    emit Changed();
+}
+
 void TcxColorComboBoxStyle::FollowFont(const TFont &controlFont)
 {
     if (m_ownFont)

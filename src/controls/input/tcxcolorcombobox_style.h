@@ -10,10 +10,14 @@ class TcxColorComboBoxStyle final : public QObject
     Q_PROPERTY(int Color READ Color WRITE SetColor NOTIFY Changed)
     Q_PROPERTY(TFont *Font READ Font)
     Q_PROPERTY(TcxEditButtonStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle NOTIFY Changed)
+    Q_PROPERTY(TcxEditBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle NOTIFY Changed)
+    Q_PROPERTY(bool Shadow READ Shadow WRITE SetShadow NOTIFY Changed)
 
 public:
     enum TcxEditButtonStyle { btsDefault, bts3D, btsFlat, btsHotFlat, btsOffice11, btsSimple, btsUltraFlat };
     Q_ENUM(TcxEditButtonStyle)
+    enum TcxEditBorderStyle { ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat, ebsOffice11 };
+    Q_ENUM(TcxEditBorderStyle)
 
     explicit TcxColorComboBoxStyle(QObject *parent = nullptr);
 
@@ -22,6 +26,11 @@ public:
     TFont *Font() const { return m_font; }
     TcxEditButtonStyle ButtonStyle() const { return m_buttonStyle; }
     void SetButtonStyle(TcxEditButtonStyle style);
+    // Kept for the layout; the box draws one plain border and no shadow whatever they say.
+    TcxEditBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TcxEditBorderStyle style);
+    bool Shadow() const { return m_shadow; }
+    void SetShadow(bool shadow);
 
     // Follows the control's font until the style's own font is set.
     void FollowFont(const TFont &controlFont);
@@ -35,4 +44,6 @@ private:
     bool m_ownFont = false;
     bool m_following = false;
     TcxEditButtonStyle m_buttonStyle = btsDefault;
+    TcxEditBorderStyle m_borderStyle = ebs3D;
+    bool m_shadow = false;
 };
