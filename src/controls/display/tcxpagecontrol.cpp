@@ -133,6 +133,16 @@ void TcxTabSheet::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), ResolvedColor());
 }
 
+void TcxTabSheet::mousePressEvent(QMouseEvent *e)
+{
+    e->accept();
+}
+
+void TcxTabSheet::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    e->accept();
+}
+
 TcxPageControl::TcxPageControl(QWidget *parent)
     : TControl(parent), m_lookAndFeel(new dorvane::display::LookAndFeel(this))
 {

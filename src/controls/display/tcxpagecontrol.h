@@ -46,6 +46,9 @@ protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
+    // Clicks on a page stay with the page: they neither select a tab nor move the focus.
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
     friend class TcxPageControl;
