@@ -53,6 +53,9 @@ void FocusWalk::onFocusChanged(QWidget *old, QWidget *now)
     m_last = now;
     if (old == now)
         return;
+    // The focus passing to or from another window (a dialog) is no move within the form.
+    if (old && old->window() != now->window())
+        return;
     walk(old, now);
 }
 

@@ -8,7 +8,8 @@ namespace dorvane {
 // Delivers enter and exit notifications as the keyboard focus moves from A to B: exit to every
 // control from A up to (not including) the first one that contains B, then enter to every
 // control from there down to B. A handler that moves the focus again ends the walk. Window
-// deactivation and reactivation fire nothing.
+// deactivation and reactivation fire nothing, and neither does the focus moving into another
+// window (a dialog) and back.
 class FocusWalk final : public QObject
 {
     Q_OBJECT

@@ -313,8 +313,10 @@ TEST_F(ColourPickerTest, OpeningTheDialogIsNoExitFromThePage)
     QColorDialog *dialog = openDialog(seconds);
     ASSERT_TRUE(dialog);
     dialog->activateWindow();
-    (void)QTest::qWaitForWindowActive(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(dialog->isAncestorOf(QApplication::focusWidget())));
     dialog->reject();
+    form->activateWindow();
     ASSERT_TRUE(DORVANE_WAIT_FOR(seconds->hasFocus()));
     EXPECT_EQ(exits.count(), 0);
     EXPECT_EQ(formExits.count(), 0);
