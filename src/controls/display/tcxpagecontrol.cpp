@@ -1,5 +1,6 @@
 #include "tcxpagecontrol.h"
 
+#include "controls/base/platform.h"
 #include "engine/error.h"
 
 #include <QApplication>
@@ -7,9 +8,8 @@
 #include <QKeySequence>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionTab>
-#include <QStyleOptionTabWidgetFrame>
-#include <QTabBar>
+#include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -662,52 +662,66 @@ void TcxPageControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ResolvedColor());
+    const QPalette &pal = palette();
     const bool bottom = m_tabPosition == tpBottom;
-    const QTabBar::Shape shape = bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth;
     const dorvane::TabRowLayout layout = rowLayout();
 
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(this);
-    frame.rect = PageArea().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth);
-    frame.shape = shape;
-    frame.lineWidth = FrameWidth;
-    frame.selectedTabRect = layout.tabs.value(m_selectedTab);
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+    // The page frame: a raised edge two pixels wide around the page area.
+    const QRect frame = PageArea().adjusted(-FrameWidth, -FrameWidth, FrameWidth - 1, FrameWidth - 1);
+    auto hline = [&](int x1, int x2, int y, const QColor &c) { painter.setPen(c); painter.drawLine(x1, y, x2, y); };
+    auto vline = [&](int x, int y1, int y2, const QColor &c) { painter.setPen(c); painter.drawLine(x, y1, x, y2); };
+    hline(frame.left(), frame.right(), frame.top(), pal.color(QPalette::Light));
+    hline(frame.left() + 1, frame.right() - 1, frame.top() + 1, pal.color(QPalette::Midlight));
+    vline(frame.left(), frame.top(), frame.bottom(), pal.color(QPalette::Light));
+    vline(frame.left() + 1, frame.top() + 1, frame.bottom() - 1, pal.color(QPalette::Midlight));
+    hline(frame.left(), frame.right(), frame.bottom(), pal.color(QPalette::Shadow));
+    hline(frame.left() + 1, frame.right() - 1, frame.bottom() - 1, pal.color(QPalette::Dark));
+    vline(frame.right(), frame.top(), frame.bottom(), pal.color(QPalette::Shadow));
+    vline(frame.right() - 1, frame.top() + 1, frame.bottom() - 1, pal.color(QPalette::Dark));
 
     painter.setFont(Font()->toQFont());
     QList<int> shown;
     for (int i = 0; i < layout.tabs.size(); ++i)
-        if (!layout.tabs[i].isEmpty())
+        if (!layout.tabs[i].isEmpty() && i != m_selectedTab)
             shown << i;
-    const int firstShown = shown.isEmpty() ? -1 : shown.first();
-    const int lastShown = shown.isEmpty() ? -1 : shown.last();
-    // The selected tab last, so that it overlaps its neighbours and the frame.
-    std::stable_sort(shown.begin(), shown.end(), [this](int a, int b) { return (a == m_selectedTab) < (b == m_selectedTab); });
+    if (m_selectedTab >= 0 && !layout.tabs.value(m_selectedTab).isEmpty())
+        shown << m_selectedTab; // last, so that it overlaps its neighbours and the frame
     for (int i : std::as_const(shown)) {
         const TcxTabSheet *page = m_pages[i];
-        QStyleOptionTab tab;
-        tab.initFrom(this);
-        tab.shape = shape;
-        tab.text = page->Caption();
-        tab.rect = layout.tabs[i];
-        tab.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-        if (!page->isEnabledTo(this))
-            tab.state &= ~QStyle::State_Enabled;
-        if (i == m_selectedTab) {
-            tab.state |= QStyle::State_Selected;
-            if (hasFocus())
-                tab.state |= QStyle::State_HasFocus;
-            tab.rect.adjust(-FrameWidth, bottom ? -FrameWidth : 0, FrameWidth, bottom ? 0 : FrameWidth);
-        }
-        const bool first = i == firstShown;
-        const bool last = i == lastShown;
-        tab.position = first && last ? QStyleOptionTab::OnlyOneTab
-                       : first       ? QStyleOptionTab::Beginning
-                       : last        ? QStyleOptionTab::End
-                                     : QStyleOptionTab::Middle;
+        const bool selected = i == m_selectedTab;
+        QRect tab = layout.tabs[i];
+        if (selected)
+            tab.adjust(-FrameWidth, bottom ? -FrameWidth : 0, FrameWidth, bottom ? 0 : FrameWidth);
+        else
+            tab.adjust(0, bottom ? 0 : FrameWidth, 0, bottom ? -FrameWidth : 0);
+        painter.fillRect(tab, ResolvedColor());
+        const int open = bottom ? tab.top() : tab.bottom();   // the edge joined to the page
+        const int closed = bottom ? tab.bottom() : tab.top(); // the free edge
+        vline(tab.left(), std::min(open, closed) + 1, std::max(open, closed) - 1, pal.color(QPalette::Light));
+        vline(tab.right(), std::min(open, closed) + 1, std::max(open, closed) - 1, pal.color(QPalette::Shadow));
+        vline(tab.right() - 1, std::min(open, closed) + 1, std::max(open, closed) - 1, pal.color(QPalette::Dark));
+        hline(tab.left() + 1, tab.right() - 1, closed, pal.color(bottom ? QPalette::Shadow : QPalette::Light));
+        if (bottom)
+            hline(tab.left() + 1, tab.right() - 2, closed - 1, pal.color(QPalette::Dark));
+        if (!selected)
+            hline(tab.left(), tab.right(), bottom ? open - 1 : open + 1, ResolvedColor()); // sits apart from the frame
+        const QRect text = layout.tabs[i].adjusted(0, bottom ? 0 : FrameWidth, 0, bottom ? -FrameWidth : 0);
+        QColor ink = dorvane::toQColor(Font()->Color(), pal);
         if (page->Highlighted())
-            tab.palette.setColor(QPalette::WindowText, palette().color(QPalette::Highlight));
-        style()->drawControl(QStyle::CE_TabBarTab, &tab, &painter, this);
+            ink = pal.color(QPalette::Highlight);
+        if (!page->isEnabledTo(this)) {
+            painter.setPen(pal.color(QPalette::Light));
+            painter.drawText(text.translated(1, 1), Qt::AlignCenter | Qt::TextShowMnemonic, page->Caption());
+            ink = pal.color(QPalette::Dark);
+        }
+        painter.setPen(ink);
+        painter.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, page->Caption());
+        if (selected && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = painter.boundingRect(text, Qt::AlignCenter | Qt::TextShowMnemonic, page->Caption()).adjusted(-2, -1, 2, 1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
     if (layout.overflow) {
         for (const auto &[area, arrow] : {std::pair{layout.scrollBack, QStyle::PE_IndicatorArrowLeft},
@@ -715,7 +729,8 @@ void TcxPageControl::paintEvent(QPaintEvent *)
             QStyleOption option;
             option.initFrom(this);
             option.rect = area;
-            style()->drawPrimitive(QStyle::PE_PanelButtonTool, &option, &painter, this);
+            qDrawShadePanel(&painter, area, pal, false, 1, &pal.brush(QPalette::Button));
+            option.rect = area.adjusted(3, 3, -3, -3);
             style()->drawPrimitive(arrow, &option, &painter, this);
         }
     }
