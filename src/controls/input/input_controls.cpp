@@ -1,6 +1,7 @@
 #include "input_controls.h"
 
 #include "tcxradiogroup.h"
+#include "tcxspinedit.h"
 #include "tspinbutton.h"
 #include "tspinedit.h"
 #include "tcxcolorcombobox.h"
@@ -15,6 +16,7 @@ void registerInputControls()
     registry.add<TSpinEdit>();
     registry.add<TSpinButton>();
     registry.add<TcxRadioGroup>();
+    registry.add<TcxSpinEdit>();
     registry.add<TcxColorComboBox>();
 }
 
