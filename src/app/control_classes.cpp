@@ -3,9 +3,9 @@
 #include "app/tmainform.h"
 #include "controls/base/control_registry.h"
 #include "controls/base/ttimer.h"
-#include "controls/display/register.h"
-#include "controls/input/register.h"
-#include "elastic/register.h"
+#include "controls/display/register_display.h"
+#include "controls/input/input_controls.h"
+#include "elastic/register_elastic.h"
 
 namespace dorvane {
 

@@ -1,10 +1,13 @@
 #include "tmainform.h"
 
 #include "app/control_classes.h"
+#include "app/error_report.h"
 #include "controls/base/focus_walk.h"
 #include "controls/base/layout_loader.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
+#include "controls/display/tcxpagecontrol.h"
+#include "controls/input/tcxspinedit.h"
 #include "engine/error.h"
 #include "engine/voice/clip_player.h"
 #include "settings/directory.h"
@@ -21,36 +24,12 @@
 
 using namespace dorvane;
 
-namespace {
-
-Variant toEngineVariant(const QVariant &v)
-{
-    if (!v.isValid())
-        return Variant();
-    if (v.isNull())
-        return Variant::null();
-    switch (v.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-        return Variant(static_cast<std::int64_t>(v.toLongLong()));
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return Variant(v.toDouble());
-    case QMetaType::QString:
-        return Variant(v.toString().toStdString());
-    default:
-        return Variant(static_cast<std::int64_t>(v.toLongLong()));
-    }
-}
-
-} // namespace
-
 TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     : TForm(parent), m_environment(std::move(environment)), m_engine(*this),
       m_font(m_environment.fontPlatform)
 {
+    // The layout and icon live in this library's resources, which a static link would drop.
+    Q_INIT_RESOURCE(app);
     registerControlClasses();
     FocusWalk::install();
     setObjectName(QStringLiteral("MainForm"));
@@ -94,8 +73,8 @@ void TMainForm::FormCreate()
     loadSettings(*m_settings, *this);
     SetDoubleBuffered(true);
     clickButton("btnReset");
-    writePublished(control("cxPageControl1"), QStringLiteral("ActivePage"),
-                   QVariant::fromValue<QObject *>(control("cxTabSheet1")));
+    findChild<TcxPageControl *>(QStringLiteral("cxPageControl1"))
+        ->SetActivePage(findChild<TcxTabSheet *>(QStringLiteral("cxTabSheet1")));
 }
 
 void TMainForm::FormClose()
@@ -262,10 +241,13 @@ void TMainForm::setSecondsColour(ColourValue c) { setIntValue("cboSecondsColor",
 ColourValue TMainForm::secondsColour() const { return intValue("cboSecondsColor", "ColorValue"); }
 void TMainForm::setExpiredColour(ColourValue c) { setIntValue("cboExpiredColor", "ColorValue", c); }
 ColourValue TMainForm::expiredColour() const { return intValue("cboExpiredColor", "ColorValue"); }
-void TMainForm::setColourChangeSeconds(std::int32_t v) { setIntValue("spnColorSecs", "Value", v); }
+void TMainForm::setColourChangeSeconds(std::int32_t v)
+{
+    findChild<TcxSpinEdit *>(QStringLiteral("spnColorSecs"))->SetValue(Variant(v));
+}
 Variant TMainForm::colourChangeSeconds() const
 {
-    return toEngineVariant(readPublished(control("spnColorSecs"), QStringLiteral("Value")));
+    return findChild<TcxSpinEdit *>(QStringLiteral("spnColorSecs"))->Value();
 }
 void TMainForm::setDirectionItemIndex(int i) { setIntValue("rgDirection", "ItemIndex", i); }
 int TMainForm::directionItemIndex() const { return intValue("rgDirection", "ItemIndex"); }
