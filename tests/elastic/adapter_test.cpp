@@ -4,6 +4,8 @@
 #include "elastic/layout_math.h"
 #include "elastic/qt_message_adapter.h"
 
+#include "support/qt_wait.h"
+
 #include <QTest>
 #include <QWindow>
 
@@ -36,9 +38,9 @@ TEST_F(ElasticOnScreen, WindowSystemResizeBurstIsOneDrag)
     showForReal();
     const int before = w->controls["cxPageControl1"]->Width();
     w->form->windowHandle()->resize(900, 700);
-    QTRY_COMPARE(w->form->size(), QSize(900, 700));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(w->form->size() == QSize(900, 700)));
     w->form->windowHandle()->resize(1000, 760);
-    QTRY_COMPARE(w->form->size(), QSize(1000, 760));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(w->form->size() == QSize(1000, 760)));
     EXPECT_TRUE(w->elastic->Adapter()->IsDragging());
     EXPECT_TRUE(w->elastic->IsSizing());
     EXPECT_EQ(w->controls["cxPageControl1"]->Width(), before) << "no re-layout while the drag lasts";

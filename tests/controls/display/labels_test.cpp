@@ -5,6 +5,8 @@
 #include "controls/display/tcxlabel.h"
 #include "test_window.h"
 
+#include "support/qt_wait.h"
+
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -66,12 +68,12 @@ TEST(DigitLabel, SettingTheSameTextOrColourPaintsNothingButANewOneRepaints)
 
     label->SetCaption(QStringLiteral("04"));
     EXPECT_EQ(paints.count, settled) << "the repaint waits for the next paint cycle";
-    QTRY_VERIFY(paints.count > settled);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(paints.count > settled));
 
     const int afterText = paints.count;
     label->SetColor(clYellow);
     EXPECT_FALSE(label->ParentColor());
-    QTRY_VERIFY(paints.count > afterText);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(paints.count > afterText));
 }
 
 TEST(DigitLabel, EmptyTextStillPaintsItsBlock)
@@ -235,7 +237,7 @@ TEST(ArrowLabel, RendersOnChangeAndOnlyCopiesWhenUncovered)
     TcxLabel *label = arrowLabel(&form, QChar(0xAF));
     showActive(form);
     PaintCounter paints(label);
-    QTRY_VERIFY(label->RenderCount() > 0);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(label->RenderCount() > 0));
     settlePaints();
     const int renders = label->RenderCount();
     const QImage before = label->Picture().toImage();
@@ -271,7 +273,7 @@ TEST(ArrowLabel, TabNeverStopsOnIt)
     dorvane::ApplyTabOrder(&form);
     showActive(form);
     first->setFocus();
-    QTRY_VERIFY(first->hasFocus());
+    ASSERT_TRUE(DORVANE_WAIT_FOR(first->hasFocus()));
     QTest::keyClick(first, Qt::Key_Tab);
     EXPECT_TRUE(second->hasFocus());
     EXPECT_EQ(arrow->focusPolicy(), Qt::NoFocus);

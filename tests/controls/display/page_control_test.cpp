@@ -4,6 +4,8 @@
 #include "engine/error.h"
 #include "test_window.h"
 
+#include "support/qt_wait.h"
+
 #include <QHelpEvent>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -203,7 +205,7 @@ TEST(PageControl, AnotherWindowTakingTheFocusFiresNoExit)
     TForm other;
     showActive(other);
     showActive(w->form);
-    QTRY_VERIFY(w->colour->hasFocus());
+    ASSERT_TRUE(DORVANE_WAIT_FOR(w->colour->hasFocus()));
     EXPECT_TRUE(w->events.isEmpty());
 }
 

@@ -6,6 +6,8 @@
 #include "controls/input/tcxspinedit.h"
 #include "engine/error.h"
 
+#include "support/qt_wait.h"
+
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -175,7 +177,7 @@ TEST_F(NumericSpinEditTest, ALoneMinusIsRefusedKeepingTheFocusAndEscRestores)
     EXPECT_THROW(spin->Value(), Error) << "reading while focused parses the text";
     leave();
     ASSERT_EQ(reportedErrors(), QStringList{QStringLiteral("Invalid numeric value")});
-    QTRY_VERIFY(spin->Editor()->hasFocus());
+    ASSERT_TRUE(DORVANE_WAIT_FOR(spin->Editor()->hasFocus()));
     EXPECT_EQ(spin->Text(), QStringLiteral("-"));
     EXPECT_EQ(spin->Editor()->selectedText(), QStringLiteral("-"));
 
@@ -209,7 +211,7 @@ TEST_F(NumericSpinEditTest, LimitsRefuseValuesOutsideThem)
     type(QStringLiteral("150"));
     leave();
     EXPECT_EQ(reportedErrors(), QStringList{QStringLiteral("Value out of bounds")});
-    QTRY_VERIFY(spin->Editor()->hasFocus());
+    ASSERT_TRUE(DORVANE_WAIT_FOR(spin->Editor()->hasFocus()));
     type(QStringLiteral("95"));
     QTest::keyClick(spin->Editor(), Qt::Key_PageUp);
     EXPECT_EQ(value(), 100);
