@@ -89,8 +89,9 @@ TEST_F(ColourPickerTest, RecentColoursKeepTheLastTenAndMoveAChosenOneToTheTop)
     EXPECT_EQ(seconds->RowCount(), 62);
 
     chooseRow(seconds, 3);
-    std::vector<int> moved = expected;
-    std::rotate(moved.begin(), moved.begin() + 3, moved.begin() + 4);
+    std::vector<int> moved = expected; // row 3 to the top, the others keep their order
+    moved.erase(moved.begin() + 3);
+    moved.insert(moved.begin(), expected[3]);
     EXPECT_EQ(mruColours(seconds), moved);
     EXPECT_EQ(seconds->ColorValue(), expected[3]);
     EXPECT_EQ(seconds->SelectedRow(), 0);
