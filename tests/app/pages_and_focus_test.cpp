@@ -143,3 +143,62 @@ TEST_F(PagesTest, TypedAllowanceAboveTheMaximumIsSavedAsTypedAndClampedAtTheNext
     open();
     EXPECT_EQ(intProperty("spnMin", "Value"), 60);
 }
+
+TEST_F(PagesTest, ClickingAButtonWhileASpinEditHoldsTooMuchClampsItBeforeTheHandlerRuns)
+{
+    TMainForm &w = open();
+    control("spnMin")->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnMin")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("75"));
+    click("btnReset");
+    EXPECT_EQ(display(), QStringLiteral("00 60 00"));
+    EXPECT_EQ(focusedControl(w), QStringLiteral("btnReset"));
+}
+
+TEST_F(PagesTest, ResetClickedFromCodeLeavesTheFocusWhereItWas)
+{
+    TMainForm &w = open();
+    control("spnSec")->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnSec")));
+    QSignalSpy resets(control("btnReset"), SIGNAL(OnClick()));
+    QMetaObject::invokeMethod(control("btnReset"), "Click");
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(focusedControl(w), QStringLiteral("spnSec"));
+}
+
+TEST_F(PagesTest, EnterClicksTheFocusedButtonButNotFromASpinEdit)
+{
+    TMainForm &w = open();
+    control("spnSec")->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnSec")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(w.timer()->Enabled());
+    control("btnStart")->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("btnStart")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(w.timer()->Enabled());
+}
+
+TEST_F(PagesTest, CtrlTabFromTheDisplayPageFocusesTheConfigurationPagesFirstControl)
+{
+    TMainForm &w = open();
+    control("spnSec")->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnSec")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(activePage(), QStringLiteral("cxTabSheet2"));
+    EXPECT_EQ(focusedControl(w), QStringLiteral("cboBackgroundColor"));
+}
+
+TEST_F(PagesTest, TabbingFromTheLastOptionGroupOntoTheTabsResetsOnceAndKeepsThePage)
+{
+    TMainForm &w = open();
+    clickTab(1);
+    clickSecondOption("rgVoice");
+    ASSERT_EQ(focusedControl(w), QStringLiteral("rgVoice"));
+    QSignalSpy resets(control("btnReset"), SIGNAL(OnClick()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusedControl(w), QStringLiteral("cxPageControl1"));
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(activePage(), QStringLiteral("cxTabSheet2"));
+}
