@@ -1,0 +1,270 @@
+// How long does the program take from process start to its first painted frame, and how
+// much memory has it touched by then, against a bare Qt window of the same client size?
+// Spawns startup_probe alternately in both modes, reads back the CLOCK_MONOTONIC of each
+// child's first paint event and its peak RSS, and prints median, min and max.
+//
+//   startup_bench [--runs N] [--probe PATH]
+//
+// The children run on the platform the caller chose: QT_QPA_PLATFORM when set, the display
+// in DISPLAY or WAYLAND_DISPLAY when there is one (xvfb-run -a startup_bench), otherwise
+// offscreen. One untimed run of each mode comes first, so that both start from a warm cache.
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+std::int64_t monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+std::string directoryOfThisExecutable()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return ".";
+    const std::string exe(path, std::size_t(length));
+    const std::size_t slash = exe.rfind('/');
+    return slash == std::string::npos ? "." : exe.substr(0, slash);
+}
+
+// The environment the children get, and a description of the platform it selects.
+class ChildEnvironment
+{
+public:
+    ChildEnvironment()
+    {
+        for (char **entry = environ; *entry; ++entry)
+            m_entries.emplace_back(*entry);
+        if (const char *platform = std::getenv("QT_QPA_PLATFORM"); platform && *platform) {
+            m_description = std::string(platform) + " (from QT_QPA_PLATFORM)";
+        } else if (const char *display = std::getenv("DISPLAY"); display && *display) {
+            m_description = std::string("Qt's choice for DISPLAY=") + display;
+        } else if (const char *wayland = std::getenv("WAYLAND_DISPLAY"); wayland && *wayland) {
+            m_description = std::string("Qt's choice for WAYLAND_DISPLAY=") + wayland;
+        } else {
+            m_entries.emplace_back("QT_QPA_PLATFORM=offscreen");
+            m_description = "offscreen (set by this harness)";
+        }
+        for (std::string &entry : m_entries)
+            m_pointers.push_back(entry.data());
+        m_pointers.push_back(nullptr);
+    }
+
+    char **get() { return m_pointers.data(); }
+    const std::string &description() const { return m_description; }
+
+private:
+    std::vector<std::string> m_entries;
+    std::vector<char *> m_pointers;
+    std::string m_description;
+};
+
+struct Sample
+{
+    double startToPaintMs = 0;
+    double peakRssMib = 0;
+    std::string window;   // the size the probe saw, "608x441"
+    std::string platform; // the platform the probe ran on
+};
+
+// One child process of the probe: spawned, its output collected, its report parsed.
+class ProbeRun
+{
+public:
+    ProbeRun(const std::string &probe, const char *mode, char **environment)
+        : m_probe(probe), m_mode(mode), m_environment(environment)
+    {
+    }
+
+    // The sample, or nothing with the reason (and the child's output) on stderr.
+    std::optional<Sample> measure()
+    {
+        int pipeEnds[2];
+        if (pipe2(pipeEnds, O_CLOEXEC) != 0)
+            return fail(std::string("pipe: ") + std::strerror(errno));
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+        char *argv[] = {m_probe.data(), m_mode.data(), nullptr};
+
+        pid_t child = 0;
+        const std::int64_t spawnedAt = monotonicNanoseconds();
+        const int spawnError = posix_spawn(&child, m_probe.c_str(), &actions, nullptr, argv, m_environment);
+        posix_spawn_file_actions_destroy(&actions);
+        close(pipeEnds[1]);
+        if (spawnError != 0) {
+            close(pipeEnds[0]);
+            return fail("cannot start " + m_probe + ": " + std::strerror(spawnError));
+        }
+
+        readAll(pipeEnds[0]);
+        close(pipeEnds[0]);
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            return fail("the probe did not exit cleanly (status " + std::to_string(status) + ")");
+        return parse(spawnedAt);
+    }
+
+private:
+    void readAll(int fd)
+    {
+        char buffer[4096];
+        for (;;) {
+            const ssize_t got = read(fd, buffer, sizeof buffer);
+            if (got > 0)
+                m_output.append(buffer, std::size_t(got));
+            else if (got == 0 || errno != EINTR)
+                return;
+        }
+    }
+
+    std::optional<Sample> parse(std::int64_t spawnedAt)
+    {
+        const std::size_t line = m_output.find("first-paint-ns=");
+        if (line == std::string::npos)
+            return fail("the probe reported no first paint");
+        long long paintedAt = 0;
+        long peakKib = 0;
+        char window[32] = {};
+        char platform[64] = {};
+        if (std::sscanf(m_output.c_str() + line, "first-paint-ns=%lld peak-rss-kib=%ld window=%31s platform=%63s",
+                        &paintedAt, &peakKib, window, platform) != 4)
+            return fail("unreadable report from the probe");
+        if (paintedAt < spawnedAt)
+            return fail("the reported paint precedes the spawn");
+        Sample sample;
+        sample.startToPaintMs = double(paintedAt - spawnedAt) / 1e6;
+        sample.peakRssMib = double(peakKib) / 1024.0;
+        sample.window = window;
+        sample.platform = platform;
+        return sample;
+    }
+
+    std::optional<Sample> fail(const std::string &reason) const
+    {
+        std::fprintf(stderr, "startup_bench: %s %s: %s\n", m_probe.c_str(), m_mode.c_str(), reason.c_str());
+        if (!m_output.empty())
+            std::fprintf(stderr, "--- probe output ---\n%s--- end ---\n", m_output.c_str());
+        return std::nullopt;
+    }
+
+    std::string m_probe;
+    std::string m_mode;
+    char **m_environment;
+    std::string m_output;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The samples of one mode, and its row of the table.
+class Series
+{
+public:
+    Series(const char *label, const char *mode) : m_label(label), m_mode(mode) {}
+
+    const char *mode() const { return m_mode; }
+    void add(const Sample &sample) { m_samples.push_back(sample); }
+
+    void printRow() const
+    {
+        std::vector<double> times, rss;
+        for (const Sample &s : m_samples) {
+            times.push_back(s.startToPaintMs);
+            rss.push_back(s.peakRssMib);
+        }
+        std::printf("%-24s %9s %10.1f %8.1f %8.1f %12.1f\n", m_label, m_samples.front().window.c_str(),
+                    median(times), *std::min_element(times.begin(), times.end()),
+                    *std::max_element(times.begin(), times.end()), median(rss));
+    }
+
+    // The platform the children reported, or "mixed" if they disagree.
+    std::string platform() const
+    {
+        for (const Sample &s : m_samples)
+            if (s.platform != m_samples.front().platform)
+                return "mixed";
+        return m_samples.front().platform;
+    }
+
+private:
+    const char *m_label;
+    const char *m_mode;
+    std::vector<Sample> m_samples;
+};
+
+int usage()
+{
+    std::fprintf(stderr, "usage: startup_bench [--runs N] [--probe PATH]\n");
+    return 64;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int runs = 10;
+    std::string probe = directoryOfThisExecutable() + "/startup_probe";
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--runs" && i + 1 < argc) {
+            runs = std::atoi(argv[++i]);
+            if (runs < 1)
+                return usage();
+        } else if (option == "--probe" && i + 1 < argc) {
+            probe = argv[++i];
+        } else {
+            return usage();
+        }
+    }
+
+    ChildEnvironment environment;
+    std::vector<Series> series{Series("Dorvane main window", "--dorvane"),
+                               Series("bare QWidget", "--bare")};
+
+    // Alternate the modes so that drift in the machine's load falls on both alike.
+    for (int run = -1; run < runs; ++run) {
+        for (Series &s : series) {
+            std::optional<Sample> sample = ProbeRun(probe, s.mode(), environment.get()).measure();
+            if (!sample)
+                return 1;
+            if (run >= 0)
+                s.add(*sample);
+        }
+    }
+
+    std::printf("Start-up to first paint event of the window: %d runs of each after one untimed run\n", runs);
+    std::printf("Platform: %s; the probes ran on \"%s\"\n\n", environment.description().c_str(),
+                series.front().platform().c_str());
+    std::printf("%-24s %9s %10s %8s %8s %12s\n", "window", "size", "median ms", "min ms", "max ms",
+                "peak RSS MiB");
+    for (const Series &s : series)
+        s.printRow();
+    return 0;
+}

@@ -1,0 +1,177 @@
+// One start-up, as startup_bench spawns it. Shows a window and, when that window receives
+// its first paint event, writes one line to stdout and quits:
+//
+//   first-paint-ns=<CLOCK_MONOTONIC> peak-rss-kib=<VmHWM> window=<w>x<h> platform=<name>
+//
+//   startup_probe --dorvane   the program's own start-up: application object, names, icon,
+//                             main window with its files in a temporary folder, show
+//   startup_probe --bare      a plain QWidget of the main window's client size
+//
+// Both modes are the same executable, so both pay the same dynamic linking and static
+// initialisation; the difference between them is what the program itself does.
+#include "app/error_report.h"
+#include "app/tmainform.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QIcon>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int kBareClientWidth = 608;
+constexpr int kBareClientHeight = 441;
+constexpr int kGiveUpAfterMs = 30000;
+
+std::int64_t monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// VmHWM rather than getrusage: ru_maxrss may carry over the spawning process's peak across exec.
+std::optional<long> peakResidentKib()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return std::nullopt;
+}
+
+// Reports the first paint event of the watched window, then ends the event loop.
+class FirstPaintReporter final : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_reported) {
+            m_reported = true;
+            const std::int64_t paintedAt = monotonicNanoseconds();
+            report(paintedAt, static_cast<QWidget *>(watched));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void report(std::int64_t paintedAt, const QWidget *window)
+    {
+        const std::optional<long> peak = peakResidentKib();
+        if (!peak) {
+            std::fprintf(stderr, "startup_probe: no VmHWM in /proc/self/status\n");
+            QCoreApplication::exit(2);
+            return;
+        }
+        std::printf("first-paint-ns=%lld peak-rss-kib=%ld window=%dx%d platform=%s\n",
+                    static_cast<long long>(paintedAt), *peak, window->width(), window->height(),
+                    qPrintable(QGuiApplication::platformName()));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    }
+
+    bool m_reported = false;
+};
+
+class SilentClips final : public dorvane::ClipSink
+{
+public:
+    void PlayClip(const std::string &) override {}
+};
+
+// The main window in a throw-away folder: its settings file is created and read there, and
+// the display font is copied there because the window installs it from beside the executable.
+class DorvaneStartup
+{
+public:
+    bool prepare()
+    {
+        if (!m_folder.isValid()) {
+            std::fprintf(stderr, "startup_probe: cannot create a temporary folder\n");
+            return false;
+        }
+        const QString font = QStringLiteral(DORVANE_BUILT_DISPLAY_FONT);
+        if (!QFile::copy(font, m_folder.filePath(QStringLiteral("arialnb.ttf")))) {
+            std::fprintf(stderr, "startup_probe: cannot copy the display font %s\n", qPrintable(font));
+            return false;
+        }
+        return true;
+    }
+
+    QWidget *show()
+    {
+        // As the program's entry does, before the window exists.
+        QApplication::setApplicationName(QStringLiteral("Dorvane"));
+        QApplication::setApplicationDisplayName(QStringLiteral("Dorvane"));
+        QApplication::setDesktopFileName(QStringLiteral("dorvane"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.png")));
+
+        MainFormEnvironment environment;
+        environment.executablePath = m_folder.filePath(QStringLiteral("Dorvane"));
+        environment.clips = &m_clips;
+        m_window = std::make_unique<TMainForm>(environment);
+        return m_window.get();
+    }
+
+private:
+    QTemporaryDir m_folder;
+    SilentClips m_clips;
+    std::unique_ptr<TMainForm> m_window;
+};
+
+int usage()
+{
+    std::fprintf(stderr, "usage: startup_probe --dorvane | --bare\n");
+    return 64;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2)
+        return usage();
+    const bool dorvane = std::strcmp(argv[1], "--dorvane") == 0;
+    if (!dorvane && std::strcmp(argv[1], "--bare") != 0)
+        return usage();
+
+    std::unique_ptr<QApplication> app;
+    if (dorvane)
+        app = std::make_unique<dorvane::DorvaneApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+
+    DorvaneStartup dorvaneStartup;
+    QWidget bare;
+    QWidget *window = &bare;
+    if (dorvane) {
+        if (!dorvaneStartup.prepare())
+            return 2;
+        window = dorvaneStartup.show();
+    } else {
+        bare.resize(kBareClientWidth, kBareClientHeight);
+    }
+
+    FirstPaintReporter reporter;
+    window->installEventFilter(&reporter);
+    window->show();
+
+    QTimer::singleShot(kGiveUpAfterMs, app.get(), [] {
+        std::fprintf(stderr, "startup_probe: no paint event within %d ms\n", kGiveUpAfterMs);
+        QCoreApplication::exit(3);
+    });
+    return app->exec();
+}
