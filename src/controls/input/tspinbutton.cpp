@@ -129,13 +129,13 @@ void TTimerSpeedButton::paintEvent(QPaintEvent *)
 TSpinButton::TSpinButton(QWidget *parent) : TControl(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The two buttons are unnamed inner parts: a named control would be laid out on its own
+    // by the elastic layout, apart from the pair that places them.
     m_up = new TTimerSpeedButton(this);
-    m_up->setObjectName(QStringLiteral("UpButton"));
     m_up->SetGlyph(dorvane::spinGlyph(QStringLiteral("SpinUp")));
     m_up->SetAllowTimer(true);
     // Created after the up button, so it is drawn over the shared pixel row.
     m_down = new TTimerSpeedButton(this);
-    m_down->setObjectName(QStringLiteral("DownButton"));
     m_down->SetGlyph(dorvane::spinGlyph(QStringLiteral("SpinDown")));
     m_down->SetAllowTimer(true);
     m_focused = m_up;
