@@ -2,6 +2,7 @@
 
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
+#include "controls/input/tcxspinedit.h"
 
 #include <QPushButton>
 
@@ -59,4 +60,39 @@ TEST_F(MainWindowTest, ACountDownSpeaksAndChangesColourOnItsDueTicks)
     EXPECT_EQ(intProperty("lblMins", "Color"), 255); // expired
     EXPECT_EQ(m_clips.played.back(), "TimeUpSound");
     EXPECT_FALSE(w.timer()->Enabled());
+}
+
+TEST_F(MainWindowTest, ColourChangeSecondsBeyondThirtyTwoBitsStartTheClockButReportARangeError)
+{
+    TMainForm &w = open();
+    auto *seconds = w.findChild<TcxSpinEdit *>(QStringLiteral("spnColorSecs"));
+    seconds->SetValue(Variant(std::int64_t{3000000000}));
+    const bool reported = expectModalBox([&] { click("btnStart"); }, [](QMessageBox *box) {
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Dorvane"));
+        EXPECT_EQ(box->text(), QStringLiteral("Range check error."));
+    });
+    EXPECT_TRUE(reported);
+    // Ticking and the other latches were set before the conversion failed.
+    EXPECT_TRUE(w.timer()->Enabled());
+    EXPECT_TRUE(w.engine().state().VoiceOn);
+    EXPECT_EQ(w.engine().state().ColourChangeSeconds, 0);
+}
+
+TEST_F(MainWindowTest, ACloseWhileTheColourSecondsHoldNoNumberIsAbandoned)
+{
+    TMainForm &w = open();
+    auto *seconds = w.findChild<TcxSpinEdit *>(QStringLiteral("spnColorSecs"));
+    seconds->Editor()->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(seconds->Editor()->hasFocus()));
+    QTest::keyClick(seconds->Editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(seconds->Editor(), Qt::Key_Minus);
+    const bool reported = expectModalBox([&] { w.close(); }, [](QMessageBox *box) {
+        EXPECT_EQ(box->text(), QStringLiteral("Invalid numeric value."));
+    });
+    EXPECT_TRUE(reported);
+    EXPECT_TRUE(w.isVisible());
+    // Rows before the colour-change seconds were written; the ones after it were not.
+    const QByteArray text = settingsText();
+    EXPECT_TRUE(text.contains("ExpiredColor=255")) << text.toStdString();
+    EXPECT_FALSE(text.contains("TimeUp=")) << text.toStdString();
 }
