@@ -42,6 +42,11 @@ void InnerLineEdit::keyReleaseEvent(QKeyEvent *e)
 void InnerLineEdit::focusInEvent(QFocusEvent *e)
 {
     QLineEdit::focusInEvent(e);
+    // The box would select all on its own when tabbed into; whether it does is the host's
+    // AutoSelect, so the host starts from no selection.
+    const Qt::FocusReason reason = e->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+        deselect();
     m_hooks->editorFocusIn(e);
 }
 
@@ -49,6 +54,12 @@ void InnerLineEdit::focusOutEvent(QFocusEvent *e)
 {
     QLineEdit::focusOutEvent(e);
     m_hooks->editorFocusOut(e); // may raise a validation error for the general error report
+}
+
+void InnerLineEdit::mousePressEvent(QMouseEvent *e)
+{
+    QLineEdit::mousePressEvent(e);
+    m_hooks->editorMousePress(e);
 }
 
 void InnerLineEdit::wheelEvent(QWheelEvent *e)

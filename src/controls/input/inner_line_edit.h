@@ -13,6 +13,8 @@ public:
     virtual void editorKeyRelease(QKeyEvent *) {}
     virtual void editorFocusIn(QFocusEvent *) {}
     virtual void editorFocusOut(QFocusEvent *) {}
+    // After the box has placed its caret for a mouse press.
+    virtual void editorMousePress(QMouseEvent *) {}
     virtual bool editorWheel(QWheelEvent *) { return false; }
     // Whether pasting, cutting and dropping text may change the box now.
     virtual bool editorClipboardAllowed() const { return true; }
@@ -35,6 +37,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
     void wheelEvent(QWheelEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;

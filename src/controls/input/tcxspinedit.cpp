@@ -170,7 +170,8 @@ double TcxSpinEdit::stepOf(SpinButton direction) const
 
 void TcxSpinEdit::Step(SpinButton direction)
 {
-    if (direction == sbNone)
+    // A read-only control neither shows nor reports a step.
+    if (direction == sbNone || m_properties->ReadOnly())
         return;
     Variant current = m_lastNumber;
     if (hasEditFocus() && m_textEdited) {
@@ -183,8 +184,6 @@ void TcxSpinEdit::Step(SpinButton direction)
     const Variant next = dorvane::steppedNumber(current, stepOf(direction), kind(), limits());
     m_lastNumber = next;
     m_textEdited = false;
-    if (m_properties->ReadOnly())
-        return;
     const QString text = dorvane::numericText(next, decimalSeparator());
     if (text != m_editor->text()) {
         m_editor->setText(text);
@@ -300,8 +299,10 @@ void TcxSpinEdit::mousePressEvent(QMouseEvent *e)
         return;
     }
     const SpinButton button = ButtonAt(e->position().toPoint());
-    if (!hasEditFocus())
+    if (!hasEditFocus()) {
         m_editor->setFocus(button == sbNone ? Qt::MouseFocusReason : Qt::OtherFocusReason);
+        m_selectAllOnPress = false; // the press was on the frame, not on the text box
+    }
     if (button == sbNone)
         return;
     m_mouseHeld = true;
@@ -436,12 +437,25 @@ void TcxSpinEdit::editorFocusIn(QFocusEvent *e)
     m_lastNumber = m_editValue;
     m_textEdited = false;
     m_changedSinceFocus = false;
-    if (m_properties->AutoSelect() && dorvane::InnerLineEdit::selectsAllOnEntry(e->reason()))
+    // Unlike the allowance inputs, AutoSelect here covers a click into the text as well; the
+    // press that brought the focus would otherwise put the caret over the selection.
+    if (m_properties->AutoSelect() && dorvane::isFocusMoveBetweenControls(e->reason())) {
         m_editor->selectAll();
+        m_selectAllOnPress = e->reason() == Qt::MouseFocusReason;
+    }
+}
+
+void TcxSpinEdit::editorMousePress(QMouseEvent *)
+{
+    if (!m_selectAllOnPress)
+        return;
+    m_selectAllOnPress = false;
+    m_editor->selectAll();
 }
 
 void TcxSpinEdit::editorFocusOut(QFocusEvent *e)
 {
+    m_selectAllOnPress = false;
     stopRepeat();
     m_awayWithWindow = !dorvane::isFocusMoveBetweenControls(e->reason());
     if (!m_awayWithWindow)

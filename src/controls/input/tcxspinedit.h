@@ -79,6 +79,7 @@ private:
     void editorKeyRelease(QKeyEvent *e) override;
     void editorFocusIn(QFocusEvent *e) override;
     void editorFocusOut(QFocusEvent *e) override;
+    void editorMousePress(QMouseEvent *e) override;
     bool editorWheel(QWheelEvent *e) override;
     bool editorClipboardAllowed() const override;
 
@@ -104,6 +105,7 @@ private:
     bool m_textEdited = false;
     bool m_changedSinceFocus = false;
     bool m_refocusing = false;
+    bool m_selectAllOnPress = false; // the focus came with a press on the text box
     bool m_awayWithWindow = false; // the window lost activation while the text had the focus
     SpinButton m_pressed = sbNone;
     bool m_mouseHeld = false;

@@ -283,8 +283,6 @@ void TSpinEdit::editorFocusIn(QFocusEvent *e)
     const Qt::FocusReason reason = e->reason();
     if (m_autoSelect && dorvane::InnerLineEdit::selectsAllOnEntry(reason))
         m_editor->selectAll();
-    else if (!m_autoSelect && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
-        m_editor->deselect();
 }
 
 void TSpinEdit::editorFocusOut(QFocusEvent *e)

@@ -217,6 +217,38 @@ TEST_F(NumericSpinEditTest, LimitsRefuseValuesOutsideThem)
     EXPECT_EQ(value(), 100);
 }
 
+TEST_F(NumericSpinEditTest, AutoSelectCoversEveryEntryAndOnlyWhenSet)
+{
+    leave();
+    QTest::mouseClick(spin->Editor(), Qt::LeftButton, {}, QPoint(3, 5));
+    ASSERT_TRUE(spin->Editor()->hasFocus());
+    EXPECT_EQ(spin->Editor()->selectedText(), QStringLiteral("60")) << "a click into the text selects it all";
+    QTest::mouseClick(spin->Editor(), Qt::LeftButton, {}, QPoint(3, 5));
+    EXPECT_TRUE(spin->Editor()->selectedText().isEmpty()) << "a click while focused places the caret";
+
+    spin->Properties()->SetAutoSelect(false);
+    leave();
+    spin->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(spin->Editor()->hasFocus());
+    EXPECT_TRUE(spin->Editor()->selectedText().isEmpty()) << "tabbing in without AutoSelect";
+    leave();
+    QTest::mouseClick(spin->Editor(), Qt::LeftButton, {}, QPoint(3, 5));
+    EXPECT_TRUE(spin->Editor()->selectedText().isEmpty()) << "clicking in without AutoSelect";
+}
+
+TEST_F(NumericSpinEditTest, ReadOnlyStepsChangeNeitherTextNorValue)
+{
+    spin->Properties()->SetReadOnly(true);
+    QTest::keyClick(spin->Editor(), Qt::Key_Up);
+    QTest::keyClick(spin->Editor(), Qt::Key_PageDown);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, spin->ButtonRect(TcxSpinEdit::sbUp).center());
+    EXPECT_EQ(spin->Text(), QStringLiteral("60"));
+    EXPECT_EQ(value(), 60) << "read while focused";
+    EXPECT_EQ(spin->RepeatTimer(), nullptr);
+    leave();
+    EXPECT_EQ(value(), 60);
+}
+
 TEST_F(NumericSpinEditTest, HoldingTheUpButtonStepsAtOnceThenRepeats)
 {
     spin->SetValue(Variant(0));

@@ -207,6 +207,14 @@ TEST_F(SpinEditTest, TabSelectsTheWholeTextButAMouseClickDoesNot)
     QTest::mouseClick(spnHrs->Editor(), Qt::LeftButton, {}, QPoint(3, 5));
     ASSERT_TRUE(spnHrs->Editor()->hasFocus());
     EXPECT_TRUE(spnHrs->Editor()->selectedText().isEmpty());
+
+    spnSec->SetAutoSelect(false);
+    for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::ShortcutFocusReason}) {
+        spnHrs->setFocus(Qt::TabFocusReason);
+        spnSec->setFocus(reason);
+        ASSERT_TRUE(spnSec->Editor()->hasFocus());
+        EXPECT_TRUE(spnSec->Editor()->selectedText().isEmpty()) << "without AutoSelect, reason " << reason;
+    }
 }
 
 TEST_F(SpinEditTest, EqualLimitsAcceptAnyInteger)
