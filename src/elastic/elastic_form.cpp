@@ -302,8 +302,9 @@ void TElasticForm::LoadPlacement()
     } else {
         m_restoreMaximized = true;
     }
-    m_maximumTrackWidth = store.ReadInteger(QStringLiteral("MaxTrackWidth"), m_maximumTrackWidth);
-    m_maximumTrackHeight = store.ReadInteger(QStringLiteral("MaxTrackHeight"), m_maximumTrackHeight);
+    // An absent limit means none, not the one the form was designed with.
+    m_maximumTrackWidth = store.ReadInteger(QStringLiteral("MaxTrackWidth"), 0);
+    m_maximumTrackHeight = store.ReadInteger(QStringLiteral("MaxTrackHeight"), 0);
     for (qsizetype i = 0; i < m_managedControls.size(); ++i)
         if (const auto &c = m_managedControls[i])
             c->SetVisible(store.ReadBool(dorvane::PlacementStore::VisibleEntry(static_cast<int>(i)), true));

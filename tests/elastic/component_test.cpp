@@ -155,3 +155,46 @@ TEST(ElasticConstruction, DefaultsAndTheFixedVersion)
     EXPECT_FALSE(e->MaintainProportions());
     EXPECT_TRUE(e->ElFrmIniFile().isEmpty());
 }
+
+TEST_F(ElasticRules, AFormWithoutControlsScalesOnlyTheComponentFont)
+{
+    BareForm bare(TForm::poDesigned);
+    bare.show();
+    send(bare.elastic, ElasticMessageId::Activate);
+    EXPECT_TRUE(bare.elastic->ManagedControls().isEmpty());
+    EXPECT_EQ(bare.elastic->ControlCount(), 0);
+    bare.form->SetBounds(bare.form->Left(), bare.form->Top(), 1232, 909);
+    send(bare.elastic, ElasticMessageId::WindowPosChanging);
+    send(bare.elastic, ElasticMessageId::Size);
+    EXPECT_EQ(bare.elastic->Font()->Size(), 20);
+    send(bare.elastic, ElasticMessageId::SetCursor);
+    EXPECT_EQ(bare.form->Font()->Size(), 20) << "handed on to the form at the next message";
+}
+
+TEST_F(ElasticRules, StatusBarJoinsTheLayoutAtTheFirstActivation)
+{
+    auto *bar = new TStatusBar(w->form.get());
+    bar->SetName(QStringLiteral("StatusBar1"));
+    bar->SetAlign(TControl::alBottom);
+    bar->SetBounds(0, 421, 608, 20);
+    auto *panel = new TCollectionItem(bar->Panels(), 100);
+    w->elastic->Adapter()->SetTranslating(false);
+    w->form->setAttribute(Qt::WA_DontShowOnScreen);
+    w->form->show();
+    send(w->elastic, ElasticMessageId::ShowWindow, 1);
+    EXPECT_FALSE(w->elastic->ManagedControls().contains(bar));
+    EXPECT_EQ(w->elastic->StatusBars().size(), 1);
+
+    send(w->elastic, ElasticMessageId::Activate);
+    EXPECT_EQ(w->elastic->ControlCount(), 32);
+    EXPECT_EQ(w->elastic->ManagedControls().first(), bar) << "bottom-aligned, so ahead of the rest";
+    // Screen ratios are 1 here; the top also follows the font ratio 616 / 608.
+    EXPECT_EQ(boundsOf(bar), QRect(0, 427, 608, 20));
+    EXPECT_EQ(panel->Width(), 100);
+    EXPECT_EQ(bar->Font()->Size(), 10);
+
+    resizeTo(1232, 909);
+    EXPECT_EQ(boundsOf(bar), QRect(0, 854, 1224, 40));
+    EXPECT_EQ(bar->Font()->Size(), 20);
+    EXPECT_EQ(boundsOf(w->controls["lblSecs"]), QRect(831, 10, 366, 450)) << "the others as before";
+}

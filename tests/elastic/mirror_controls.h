@@ -118,3 +118,62 @@ public:
 private:
     QPixmap m_picture;
 };
+
+// Items of a collection (sections, status panels) are its child objects.
+class TCollectionItem : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+public:
+    TCollectionItem(QObject *collection, int width) : QObject(collection), m_width(width) {}
+    int Width() const { return m_width; }
+    void SetWidth(int v) { m_width = v; }
+
+private:
+    int m_width;
+};
+class TCollection : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+};
+
+class TStatusBar : public TControl
+{
+    Q_OBJECT
+    Q_PROPERTY(TCollection *Panels READ Panels)
+public:
+    explicit TStatusBar(QWidget *parent = nullptr) : TControl(parent), m_panels(new TCollection(this)) {}
+    TCollection *Panels() const { return m_panels; }
+
+private:
+    TCollection *m_panels;
+};
+
+// A control with title and tab fonts, header sections and one style reachable by two names.
+class TTitledGrid : public TControl
+{
+    Q_OBJECT
+    Q_PROPERTY(TFont *TitleFont READ TitleFont)
+    Q_PROPERTY(TFont *TabFont READ TabFont)
+    Q_PROPERTY(TcxStyle *Style READ Style)
+    Q_PROPERTY(TcxStyle *SameStyle READ Style)
+    Q_PROPERTY(TCollection *Sections READ Sections)
+public:
+    explicit TTitledGrid(QWidget *parent = nullptr)
+        : TControl(parent), m_title(new TFont(this)), m_tab(new TFont(this)), m_style(new TcxStyle(this)),
+          m_sections(new TCollection(this))
+    {
+    }
+    TFont *TitleFont() const { return m_title; }
+    TFont *TabFont() const { return m_tab; }
+    TcxStyle *Style() const { return m_style; }
+    TCollection *Sections() const { return m_sections; }
+
+private:
+    TFont *m_title;
+    TFont *m_tab;
+    TcxStyle *m_style;
+    TCollection *m_sections;
+};

@@ -114,6 +114,30 @@ std::unique_ptr<MirrorWindow> buildMirror(bool resolutionIndependence)
     return w;
 }
 
+BareForm::BareForm(TForm::TPosition position, QPoint designTopLeft) : form(std::make_unique<TForm>())
+{
+    form->SetName(QStringLiteral("Bare"));
+    form->SetPosition(position);
+    form->Font()->SetHeight(-13);
+    form->SetBounds(designTopLeft.x(), designTopLeft.y(), 616, 468);
+    elastic = new TElasticForm(form.get());
+    elastic->SetResolutionIndependence(false);
+    elastic->SetDesignFormLeft(designTopLeft.x());
+    elastic->SetDesignFormTop(designTopLeft.y());
+    elastic->SetDesignFormWidth(616);
+    elastic->SetDesignFormHeight(468);
+    elastic->SetDesignFormClientWidth(608);
+    elastic->SetDesignFormClientHeight(441);
+}
+
+void BareForm::show()
+{
+    elastic->Adapter()->SetTranslating(false);
+    form->setAttribute(Qt::WA_DontShowOnScreen);
+    form->show();
+    send(elastic, ElasticMessageId::ShowWindow, 1);
+}
+
 bool send(TElasticForm *e, ElasticMessageId id, quintptr wParam)
 {
     dorvane::ElasticMessage m(id, wParam);

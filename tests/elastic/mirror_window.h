@@ -25,6 +25,18 @@ struct MirrorWindow
 // Builds the window at its design bounds; the component gets the stored values.
 std::unique_ptr<MirrorWindow> buildMirror(bool resolutionIndependence = false);
 
+// A form with no controls of its own and the window's design metrics, for the rules that
+// depend on the form alone (where it opens, what an empty layout does).
+struct BareForm
+{
+    explicit BareForm(TForm::TPosition position, QPoint designTopLeft = {327, 295});
+    // Shown without a window system; the component gets its first show-window message.
+    void show();
+
+    std::unique_ptr<TForm> form;
+    TElasticForm *elastic = nullptr;
+};
+
 // Feeds one message to the component; returns whether it would be passed on.
 bool send(TElasticForm *e, dorvane::ElasticMessageId id, quintptr wParam = 0);
 

@@ -92,3 +92,36 @@ TEST_F(ElasticPlacement, MaximizedWindowIsRememberedAsMaximized)
     EXPECT_EQ(w->form->WindowState(), TForm::wsMaximized);
     EXPECT_FALSE(w->elastic->RestoreMaximized()) << "applied at the activation";
 }
+
+TEST_F(ElasticPlacement, LimitsAbsentFromTheStoreAreNone)
+{
+    useStore();
+    w->elastic->SetMaximumTrackWidth(900);
+    w->elastic->SetMaximumTrackHeight(700);
+    {
+        QSettings s = stored();
+        s.setValue(QStringLiteral("MainForm/Total Controls"), 31);
+        s.setValue(QStringLiteral("MainForm/Window State"), 0);
+        s.setValue(QStringLiteral("MainForm/Left"), 0.1);
+        s.setValue(QStringLiteral("MainForm/Top"), 0.1);
+        s.setValue(QStringLiteral("MainForm/Width"), 0.5);
+        s.setValue(QStringLiteral("MainForm/Height"), 0.5);
+    }
+    showAndActivate();
+    EXPECT_TRUE(w->elastic->PlacementLoaded());
+    EXPECT_EQ(w->elastic->MaximumTrackWidth(), 0);
+    EXPECT_EQ(w->elastic->MaximumTrackHeight(), 0);
+}
+
+TEST_F(ElasticPlacement, SmallerMaximizedWindowIsStoredAsAPercentageLimit)
+{
+    useStore();
+    showAndActivate();
+    w->form->SetWindowState(TForm::wsMaximized);
+    resizeTo(1000, 803, dorvane::SizeMaximized); // 79.7 and 79.98 per cent of 1255 x 1004
+    EXPECT_EQ(w->elastic->MaximumTrackWidth(), -80);
+    EXPECT_EQ(w->elastic->MaximumTrackHeight(), -80);
+    QSettings s = stored();
+    EXPECT_EQ(s.value(QStringLiteral("MainForm/MaxTrackWidth")).toInt(), -80);
+    EXPECT_EQ(s.value(QStringLiteral("MainForm/MaxTrackHeight")).toInt(), -80);
+}

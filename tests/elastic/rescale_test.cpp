@@ -292,3 +292,74 @@ TEST_F(ElasticRules, DisplayChangeScalesTheWindowWithTheScreen)
     EXPECT_EQ(w->form->BoundsRect(), QRect(before.left() * 2, before.top() * 2, 1232, 936));
     EXPECT_EQ(w->controls["cxPageControl1"]->Width(), 1224);
 }
+
+TEST_F(ElasticRules, InitialBoundsFollowThePositionKindAndStayOnScreen)
+{
+    const auto initialBounds = [](TForm::TPosition position, QPoint designTopLeft) {
+        BareForm bare(position, designTopLeft);
+        bare.show();
+        return bare.elastic->InitialBounds();
+    };
+    EXPECT_EQ(initialBounds(TForm::poDesigned, {327, 295}), QRect(327, 295, 616, 468));
+    EXPECT_EQ(initialBounds(TForm::poDefaultPosOnly, {327, 295}), QRect(327, 295, 616, 468));
+    EXPECT_EQ(initialBounds(TForm::poScreenCenter, {0, 0}), QRect(319, 268, 616, 468));
+    // Past the right or the bottom edge: centred on that axis only.
+    EXPECT_EQ(initialBounds(TForm::poDesigned, {900, 100}), QRect(319, 100, 616, 468));
+    EXPECT_EQ(initialBounds(TForm::poDesigned, {100, 600}), QRect(100, 268, 616, 468));
+    EXPECT_EQ(initialBounds(TForm::poDesigned, {-40, -30}), QRect(0, 0, 616, 468));
+    w->form->SetBounds(100, 100, 1000, 801);
+    EXPECT_EQ(initialBounds(TForm::poMainFormCenter, {0, 0}), QRect(292, 266, 616, 468));
+    // Larger than the screen: centring goes negative and is clamped to the screen's corner.
+    setScreen({501, 401});
+    EXPECT_EQ(initialBounds(TForm::poDesigned, {327, 295}), QRect(0, 0, 616, 468));
+    EXPECT_EQ(initialBounds(TForm::poDesktopCenter, {327, 295}), QRect(0, 0, 616, 468));
+}
+
+TEST_F(ElasticRules, KeptProportionsBoundTheMaximumAndCorrectADrag)
+{
+    w->elastic->SetMaintainProportions(true);
+    showAndActivate();
+    // 616 x 468 is relatively wider than 1255 x 1004: the width leads, 6 pixels short.
+    EXPECT_EQ(w->elastic->MaxSize(), QSize(1249, 949));
+    dorvane::MinMaxInfo info;
+    dorvane::ElasticMessage m(ElasticMessageId::GetMinMaxInfo);
+    m.minMaxInfo = &info;
+    w->elastic->FormWndProc(m);
+    EXPECT_EQ(info.maxSize, QSize(1249, 949));
+    EXPECT_EQ(info.maxTrackSize, QSize(1249, 949));
+
+    send(w->elastic, ElasticMessageId::EnterSizeMove);
+    w->form->SetBounds(w->form->Left(), w->form->Top(), 916, 500);
+    send(w->elastic, ElasticMessageId::Sizing);
+    send(w->elastic, ElasticMessageId::Size);
+    send(w->elastic, ElasticMessageId::ExitSizeMove);
+    EXPECT_EQ(w->form->BoundsRect().size(), QSize(916, 696)) << "the width grew more and leads";
+    EXPECT_EQ(boundsOf(w->controls["cxPageControl1"]), QRect(0, 12, 908, 596));
+}
+
+TEST_F(ElasticRules, TitleTabAndSubObjectFontsScaleFromTheirOwnSizes)
+{
+    auto *grid = new TTitledGrid(w->controls["cxTabSheet2"]);
+    grid->SetName(QStringLiteral("grid"));
+    grid->SetBounds(10, 200, 100, 50);
+    grid->TitleFont()->SetSize(20);
+    grid->TabFont()->SetSize(12);
+    grid->Style()->Font()->SetSize(30);
+    auto *wide = new TCollectionItem(grid->Sections(), 100);
+    auto *narrow = new TCollectionItem(grid->Sections(), 75);
+    showAndActivate();
+    const TFrame *frame = w->elastic->FrameOf(grid);
+    ASSERT_TRUE(frame);
+    ASSERT_EQ(frame->ExtraFonts.size(), 2) << "one style reached under two names: its font taken twice";
+    EXPECT_EQ(frame->ExtraFonts[0], grid->Style()->Font());
+    EXPECT_EQ(frame->ExtraFonts[1], grid->Style()->Font());
+    EXPECT_DOUBLE_EQ(frame->TitleFontRatio, 2.0);
+
+    resizeTo(1232, 909); // font ratio 2.0263, horizontal stretch 2.0132
+    EXPECT_EQ(grid->Font()->Size(), 20);
+    EXPECT_EQ(grid->TitleFont()->Size(), 41);
+    EXPECT_EQ(grid->TabFont()->Size(), 24);
+    EXPECT_EQ(grid->Style()->Font()->Size(), 61);
+    EXPECT_EQ(wide->Width(), 201);
+    EXPECT_EQ(narrow->Width(), 151); // 150.99 rounds up only above one half
+}
