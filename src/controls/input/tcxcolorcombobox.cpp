@@ -26,6 +26,7 @@ TcxColorComboBox::TcxColorComboBox(QWidget *parent)
     connect(m_style, &TcxColorComboBoxStyle::Changed, this, repaint);
     connect(m_properties, &TcxColorComboBoxProperties::Changed, this, repaint);
     connect(m_properties, &TcxColorComboBoxProperties::RowsChanged, this, [this] {
+        keepSelectionOnValue();
         if (m_popup && m_popup->isVisible())
             m_popup->ListBox()->RowsChanged();
         update();
@@ -71,10 +72,23 @@ void TcxColorComboBox::valueMayHaveChanged(int before)
         emit ColorValueChanged();
 }
 
+void TcxColorComboBox::keepSelectionOnValue()
+{
+    // The selected row always carries the value's colour. When the rows shift under it
+    // (recent colours trimmed, entries inserted by code), follow the colour, not the index.
+    const int row = SelectedRow();
+    const TcxColorComboBoxItem *item = m_properties->RowItem(row);
+    if (row < 0 || (item && item->Color() == ColorValue()))
+        return;
+    const int found = m_properties->RowOfColor(ColorValue());
+    if (found >= 0)
+        m_state.AdoptEditValue(ColorValue(), found);
+}
+
 void TcxColorComboBox::AcceptRow(int row)
 {
     const TcxColorComboBoxItem *item = m_properties->RowItem(row);
-    if (!item)
+    if (!item || !CanEdit())
         return;
     const int colour = item->Color();
     selectRow(row);
@@ -100,6 +114,8 @@ void TcxColorComboBox::ClearValue()
 
 bool TcxColorComboBox::RestoreFocusValue()
 {
+    if (!CanEdit())
+        return false;
     const auto restore = m_state.ValueToRestore();
     if (!restore)
         return false;
@@ -315,7 +331,7 @@ void TcxColorComboBox::paintEvent(QPaintEvent *)
         p.setFont(m_style->Font()->toQFont());
         p.drawText(textRect.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, d.text);
     }
-    if (IsFocused() && !DroppedDown())
+    if (IsFocused())
         drawFocusMark(p, interior, palette().color(QPalette::Text));
     paintButtons(p);
 }

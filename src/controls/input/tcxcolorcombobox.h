@@ -93,6 +93,7 @@ protected:
 
 private:
     void selectRow(int row);
+    void keepSelectionOnValue();
     void valueMayHaveChanged(int before);
     void finishCustomColor(int candidate);
     void onDialogFinished(int result);

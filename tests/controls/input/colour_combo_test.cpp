@@ -168,6 +168,45 @@ TEST_F(ColourPickerTest, ReadOnlyPickerIgnoresKeysDeleteAndDialog)
     EXPECT_EQ(seconds->RowCount(), 52);
 }
 
+TEST_F(ColourPickerTest, ReadOnlyPickerKeepsItsValueOnEscAndInItsList)
+{
+    showAndFocus(seconds);
+    QTest::keyClick(seconds, Qt::Key_Down);
+    ASSERT_EQ(seconds->SelectedRow(), 12);
+    seconds->Properties()->SetReadOnly(true);
+    QTest::keyClick(seconds, Qt::Key_Escape);
+    EXPECT_EQ(seconds->SelectedRow(), 12) << "Esc is a key like the others";
+    EXPECT_EQ(seconds->ColorValue(), 0x00FF0000);
+
+    TcxCustomColorComboBoxListBox *list = openList(seconds);
+    ASSERT_TRUE(list);
+    QTest::keyClick(seconds->PopupWindow(), Qt::Key_Down);
+    QTest::keyClick(seconds->PopupWindow(), Qt::Key_F4);
+    EXPECT_FALSE(seconds->DroppedDown());
+    ASSERT_TRUE(openList(seconds));
+    QTest::keyClick(seconds->PopupWindow(), Qt::Key_Up, Qt::AltModifier);
+    EXPECT_FALSE(seconds->DroppedDown());
+    chooseRow(seconds, 3);
+    EXPECT_EQ(seconds->ColorValue(), 0x00FF0000);
+    EXPECT_EQ(seconds->SelectedRow(), 12);
+    EXPECT_EQ(seconds->Properties()->MRUCount(), 0);
+}
+
+TEST_F(ColourPickerTest, SelectionFollowsTheColourWhenTheRowsShift)
+{
+    chooseColour(seconds, clRed);
+    ASSERT_EQ(seconds->SelectedRow(), 0);
+    seconds->Properties()->SetMaxMRUColors(0); // the remembered red goes
+    EXPECT_EQ(seconds->ColorValue(), clRed);
+    EXPECT_EQ(seconds->SelectedRow(), 9);
+    EXPECT_EQ(seconds->DisplayValue().colour, clRed);
+
+    seconds->Properties()->Items()->InsertColor(0, 0x123456, QStringLiteral("Ink"));
+    EXPECT_EQ(seconds->SelectedRow(), 10);
+    EXPECT_EQ(seconds->ColorValue(), clRed);
+    EXPECT_EQ(swatchPixel(seconds), QColor(Qt::red));
+}
+
 TEST_F(ColourPickerTest, WritingAValueOutsideTheListsSelectsNoRowAndShowsIt)
 {
     QSignalSpy changed(background, &TcxColorComboBox::ColorValueChanged);

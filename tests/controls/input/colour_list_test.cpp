@@ -164,7 +164,7 @@ TEST_F(ColourPickerTest, ValueOutsideTheListsOpensWithNoHighlightAndWheelOnlyScr
     EXPECT_EQ(seconds->ColorValue(), 0x123456);
 }
 
-TEST_F(ColourPickerTest, FocusMarkShowsOnlyWhileFocused)
+TEST_F(ColourPickerTest, FocusMarkShowsWhileFocusedAlsoWithTheListOpen)
 {
     showAndFocus(expired);
     auto marked = [this] {
@@ -176,6 +176,10 @@ TEST_F(ColourPickerTest, FocusMarkShowsOnlyWhileFocused)
         return count;
     };
     EXPECT_GT(marked(), 0);
+    expired->DropDown();
+    ASSERT_TRUE(expired->DroppedDown());
+    EXPECT_GT(marked(), 0) << "the open list leaves the focus with the picker";
+    expired->CloseUp(false);
     background->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(DORVANE_WAIT_FOR(!expired->hasFocus()));
     EXPECT_EQ(marked(), 0) << "the outer ring of the swatch is plain background";
