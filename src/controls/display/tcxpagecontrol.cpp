@@ -584,7 +584,9 @@ bool TcxPageControl::eventFilter(QObject *watched, QEvent *e)
 
 void TcxPageControl::keyPressEvent(QKeyEvent *e)
 {
-    if (HandleKey(e->key(), e->modifiers()))
+    // A key that a control on a page leaves unhandled bubbles up to here; only the control's
+    // own keys turn the page.
+    if (hasFocus() && HandleKey(e->key(), e->modifiers()))
         e->accept();
     else
         TControl::keyPressEvent(e);

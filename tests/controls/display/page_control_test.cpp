@@ -72,6 +72,25 @@ struct PagesWindow
     }
 };
 
+// Counts the key presses that reach a window after its controls left them unhandled.
+class KeySpy final : public QObject
+{
+public:
+    KeySpy(QWidget *window, int &count) : m_window(window), m_count(count) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (watched == m_window && e->type() == QEvent::KeyPress)
+            ++m_count;
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    int &m_count;
+};
+
 std::unique_ptr<PagesWindow> shownWindow()
 {
     auto w = std::make_unique<PagesWindow>();
@@ -153,6 +172,27 @@ TEST(PageControl, ArrowsHomeEndStopAtTheEndsAndAreConsumed)
     EXPECT_EQ(w->pages->ActivePage(), w->config);
     EXPECT_TRUE(w->pages->HandleKey(Qt::Key_Right, {})) << "consumed even at the last tab";
     EXPECT_FALSE(w->pages->HandleKey(Qt::Key_Right, Qt::AltModifier));
+}
+
+TEST(PageControl, KeysAControlOnAPageLeavesUnhandledTurnNoPage)
+{
+    auto w = shownWindow();
+    w->spin->setFocus();
+    ASSERT_TRUE(w->spin->hasFocus());
+    int reachedWindow = 0;
+    KeySpy spy(&w->form, reachedWindow);
+    for (const int key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_End, Qt::Key_Return, Qt::Key_Space}) {
+        QTest::keyClick(w->spin, Qt::Key(key));
+        EXPECT_EQ(w->pages->ActivePage(), w->display) << "key " << key;
+    }
+    EXPECT_EQ(reachedWindow, 5) << "the keys go on to the window";
+    EXPECT_TRUE(w->spin->hasFocus());
+
+    w->workInConfiguration();
+    QTest::keyClick(w->colour, Qt::Key_Up);
+    QTest::keyClick(w->colour, Qt::Key_Home);
+    EXPECT_EQ(w->pages->ActivePage(), w->config);
+    EXPECT_TRUE(w->events.isEmpty()) << "no exit, no change";
 }
 
 TEST(PageControl, CtrlTabWrapsBothWaysAndFocusesTheNewPagesFirstControl)
