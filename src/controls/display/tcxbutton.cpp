@@ -163,7 +163,12 @@ bool TcxButton::takeFocusForPress()
     m_clicksDisabled = true;
     m_button->setFocus(Qt::MouseFocusReason);
     m_clicksDisabled = false;
-    return m_button->hasFocus();
+    if (m_button->hasFocus())
+        return true;
+    // A window that is not active yet moves its focus when it activates, which may come after
+    // the press; the press counts as long as no exit handler sent the focus elsewhere.
+    QWidget *form = window();
+    return !form->isActiveWindow() && form->focusWidget() == m_button;
 }
 
 void TcxButton::nativeClicked()

@@ -1,6 +1,8 @@
 #include "controls/display/tcxbutton.h"
 #include "test_window.h"
 
+#include "support/qt_wait.h"
+
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -80,6 +82,23 @@ TEST(PushButton, ThePreviousControlsExitRunsBeforeTheClick)
     QTest::mouseClick(w.start->NativeButton(), Qt::LeftButton);
     EXPECT_EQ(w.events, QStringList{QStringLiteral("spin exit")});
     EXPECT_TRUE(w.edit->hasFocus());
+}
+
+TEST(PushButton, APressInAWindowNotYetActiveStillClicks)
+{
+    ButtonsWindow w;
+    showActive(w.form);
+    w.spin->setFocus();
+    TForm other;
+    showActive(other);
+    ASSERT_FALSE(w.form.isActiveWindow());
+    QTest::mouseClick(w.stop->NativeButton(), Qt::LeftButton);
+    EXPECT_EQ(w.events, QStringList{QStringLiteral("Stop")});
+
+    // Once the window activates, the focus arrives on the button and the spin edit's exit runs.
+    showActive(w.form);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(w.stop->NativeButton()->hasFocus()));
+    EXPECT_EQ(w.events, (QStringList{QStringLiteral("Stop"), QStringLiteral("spin exit")}));
 }
 
 TEST(PushButton, KeysClickTheActiveButtonOnly)
