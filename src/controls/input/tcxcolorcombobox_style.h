@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/base/tfont.h"
+#include "controls/input/tcxeditstyle.h"
 
 #include <QObject>
 
@@ -9,15 +10,14 @@ class TcxColorComboBoxStyle final : public QObject
     Q_OBJECT
     Q_PROPERTY(int Color READ Color WRITE SetColor NOTIFY Changed)
     Q_PROPERTY(TFont *Font READ Font)
-    Q_PROPERTY(TcxEditButtonStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle NOTIFY Changed)
-    Q_PROPERTY(TcxEditBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle NOTIFY Changed)
+    Q_PROPERTY(TcxEditStyle::TcxEditButtonStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle NOTIFY Changed)
+    Q_PROPERTY(TcxEditStyle::TcxEditBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle NOTIFY Changed)
     Q_PROPERTY(bool Shadow READ Shadow WRITE SetShadow NOTIFY Changed)
 
 public:
-    enum TcxEditButtonStyle { btsDefault, bts3D, btsFlat, btsHotFlat, btsOffice11, btsSimple, btsUltraFlat };
-    Q_ENUM(TcxEditButtonStyle)
-    enum TcxEditBorderStyle { ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat, ebsOffice11 };
-    Q_ENUM(TcxEditBorderStyle)
+    // The same kinds as every other edit-like control's style.
+    using TcxEditButtonStyle = TcxEditStyle::TcxEditButtonStyle;
+    using TcxEditBorderStyle = TcxEditStyle::TcxEditBorderStyle;
 
     explicit TcxColorComboBoxStyle(QObject *parent = nullptr);
 
@@ -43,7 +43,7 @@ private:
     TFont *m_font;
     bool m_ownFont = false;
     bool m_following = false;
-    TcxEditButtonStyle m_buttonStyle = btsDefault;
-    TcxEditBorderStyle m_borderStyle = ebs3D;
+    TcxEditButtonStyle m_buttonStyle = TcxEditStyle::btsDefault;
+    TcxEditBorderStyle m_borderStyle = TcxEditStyle::ebs3D;
     bool m_shadow = false;
 };
