@@ -82,6 +82,7 @@ void TOvcURL::HoverAt(const QPoint &point)
         return;
     if (m_savedColor == Unsaved)
         m_savedColor = Font()->Color();
+    m_hoverReturnColor = m_savedColor;
     Font()->SetColor(m_highlightColor);
     m_pollTimer = new QTimer(this);
     m_pollTimer->setTimerType(Qt::PreciseTimer);
@@ -96,7 +97,7 @@ void TOvcURL::PollHover()
         return;
     delete m_pollTimer;
     m_pollTimer = nullptr;
-    Font()->SetColor(m_savedColor);
+    Font()->SetColor(m_savedColor == Unsaved ? m_hoverReturnColor : m_savedColor);
     repaint();
 }
 

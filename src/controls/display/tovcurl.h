@@ -67,5 +67,7 @@ private:
     bool m_useVisitedColor = false;
     int m_cursor = crHandPoint;
     int m_savedColor = Unsaved;
+    // The colour this hover returns to should a colour setter mark the saved colour unsaved meanwhile.
+    int m_hoverReturnColor = 0;
     QTimer *m_pollTimer = nullptr;
 };

@@ -132,6 +132,24 @@ TEST(LinkLabel, NoColourMeansTheFontColourOfTheMoment)
     EXPECT_EQ(w.link->VisitedColor(), clGreen);
 }
 
+TEST(LinkLabel, ColoursChangedDuringAHoverStillEndItInTheColourFromBefore)
+{
+    LinkWindow w;
+    w.link->HoverAt(QPoint(2, 2));
+    w.link->SetHighlightColor(clGreen);
+    w.link->SetVisitedColor(clGreen);
+    w.cursorOutside();
+    w.link->PollHover();
+    EXPECT_EQ(w.link->Font()->Color(), clBlack);
+
+    // The saved colour is read afresh at the next hover.
+    w.link->Font()->SetColor(clBlue);
+    w.link->HoverAt(QPoint(2, 2));
+    EXPECT_EQ(w.link->Font()->Color(), clGreen);
+    w.link->PollHover();
+    EXPECT_EQ(w.link->Font()->Color(), clBlue);
+}
+
 TEST(LinkLabel, ClickOpensTheAddressThenFiresOnClick)
 {
     AddressCatcher catcher;
