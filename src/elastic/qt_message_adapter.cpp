@@ -125,6 +125,15 @@ void QtMessageAdapter::onWindowStateChange(const QWindowStateChangeEvent *event)
         send(ElasticMessageId::SysCommand, ScMaximize);
     else if (!(now & (Qt::WindowMinimized | Qt::WindowMaximized)) && (before & (Qt::WindowMinimized | Qt::WindowMaximized)))
         send(ElasticMessageId::SysCommand, ScRestore);
+
+    // Coming back from the taskbar brings no resize event here (the client size never changed),
+    // yet the component hid the controls for the restore and shows them again only on a size
+    // message, as the one other platforms send when a window leaves the minimized state.
+    if ((before & Qt::WindowMinimized) && !(now & Qt::WindowMinimized)) {
+        send(ElasticMessageId::WindowPosChanging);
+        send(ElasticMessageId::Size, sizeKind());
+        updateLimits();
+    }
 }
 
 bool QtMessageAdapter::onPaint()

@@ -385,6 +385,36 @@ TEST_F(MainWindowElastic, MaximizeFillsTheScreenAndRestoreReturnsToTheSameLayout
     EXPECT_TRUE(named("cxPageControl1")->isVisible());
 }
 
+TEST_F(MainWindowElastic, MinimizeAndRestoreBringsEveryControlBack)
+{
+    openWindow();
+    resizeOuter(QSize(900, 700));
+    const Layout before = layout();
+
+    m_window->showMinimized();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(m_window->isMinimized()));
+    m_window->showNormal();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!m_window->isMinimized()));
+    QApplication::processEvents();
+    EXPECT_FALSE(m_elastic->IsHidden());
+    EXPECT_TRUE(named("cxPageControl1")->isVisible());
+    EXPECT_TRUE(named("Panel1")->isVisible());
+    EXPECT_TRUE(named("lblSecs")->isVisible());
+    EXPECT_EQ(layout(), before);
+
+    // Minimized from maximized and back: maximized again, with everything shown.
+    m_window->showMaximized();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(m_window->isMaximized()));
+    m_window->setWindowState(m_window->windowState() | Qt::WindowMinimized);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(m_window->isMinimized()));
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!m_window->isMinimized()));
+    QApplication::processEvents();
+    EXPECT_FALSE(m_elastic->IsHidden());
+    EXPECT_TRUE(named("cxPageControl1")->isVisible());
+    EXPECT_TRUE(named("Panel1")->isVisible());
+}
+
 TEST_F(MainWindowElastic, ConfigurationPageShownAfterAResizeIsLaidOutToo)
 {
     openWindow();
