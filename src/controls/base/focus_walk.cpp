@@ -48,15 +48,20 @@ void FocusWalk::onFocusChanged(QWidget *old, QWidget *now)
 {
     if (!now)
         return; // the window lost the focus to another one: nothing fires
-    if (!old)
-        old = m_last; // the window got it back: compare with where it was
+    for (auto it = m_lastIn.begin(); it != m_lastIn.end();)
+        it = it.value() ? std::next(it) : m_lastIn.erase(it); // windows that are gone
+    QPointer<QWidget> &lastInWindow = m_lastIn[now->window()];
+    QWidget *from = old ? old : m_last.data(); // null: the window got the focus back
+    if (!from)
+        from = lastInWindow; // the window that held the focus meanwhile is gone
+    lastInWindow = now;
     m_last = now;
-    if (old == now)
+    if (from == now)
         return;
     // The focus passing to or from another window (a dialog) is no move within the form.
-    if (old && old->window() != now->window())
+    if (from && from->window() != now->window())
         return;
-    walk(old, now);
+    walk(from, now);
 }
 
 void FocusWalk::walk(QWidget *from, QWidget *to)

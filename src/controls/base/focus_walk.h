@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -25,6 +26,9 @@ private:
     void onFocusChanged(QWidget *old, QWidget *now);
 
     QPointer<QWidget> m_last;
+    // The control each window last had the focus on, for a window that gets the focus back
+    // after the window that held it meanwhile has gone.
+    QHash<const QWidget *, QPointer<QWidget>> m_lastIn;
 };
 
 // Sets Qt's focus chain from the `TabOrder` of the controls below `root`: each container is

@@ -108,3 +108,29 @@ TEST_F(FocusWalkTest, DeactivatingAndReactivatingTheWindowFiresNothing)
     ASSERT_TRUE(DORVANE_WAIT_FOR(edit2->hasFocus()));
     EXPECT_TRUE(log.isEmpty()) << log.join(QStringLiteral(", ")).toStdString();
 }
+
+TEST_F(FocusWalkTest, FocusThatVisitsAnotherWindowAndComesBackFiresNothing)
+{
+    focus(edit2);
+    log.clear();
+    {
+        // A box of the program's own, with a focusable field, that is gone before the form
+        // gets the focus back.
+        QWidget box;
+        auto *field = new QLineEdit(&box);
+        box.show();
+        box.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        field->setFocus();
+        ASSERT_TRUE(DORVANE_WAIT_FOR(field->hasFocus()));
+    }
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(edit2->hasFocus()));
+    EXPECT_TRUE(log.isEmpty()) << log.join(QStringLiteral(", ")).toStdString();
+
+    // The walk still runs from where the form's focus was.
+    focus(edit1);
+    EXPECT_EQ(log, (QStringList{QStringLiteral("group exit"), QStringLiteral("page2 exit"),
+                                QStringLiteral("page1 enter")}));
+}
