@@ -95,7 +95,7 @@ void wireEvents(QObject *source, QObject *root, const QJsonObject &events)
         for (int i = 0; i < sm->methodCount(); ++i) {
             const QMetaMethod m = sm->method(i);
             if (m.methodType() == QMetaMethod::Signal
-                && QString::compare(text(m.name()), it.key(), Qt::CaseInsensitive) == 0) {
+                && sameNameIgnoringCase(m.name().constData(), it.key())) {
                 signalIndex = i;
                 break;
             }

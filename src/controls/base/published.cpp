@@ -23,12 +23,27 @@ int firstPublishedIndex(const QMetaObject *meta)
     return qtBase ? qtBase->propertyCount() : 0;
 }
 
-bool sameNameIgnoringCase(const char *a, const QString &b)
+// Only ASCII letters match across case: Unicode folding would let "\u017F" (long s) or the
+// Kelvin sign stand for "s" and "k".
+char asciiLower(char16_t c)
 {
-    return QString::compare(QLatin1String(a), b, Qt::CaseInsensitive) == 0;
+    return static_cast<char>(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
 }
 
 } // namespace
+
+bool sameNameIgnoringCase(const char *a, const QString &b)
+{
+    const qsizetype length = static_cast<qsizetype>(qstrlen(a));
+    if (length != b.size())
+        return false;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = b.at(i).unicode();
+        if (c > 0x7F || asciiLower(static_cast<unsigned char>(a[i])) != asciiLower(c))
+            return false;
+    }
+    return true;
+}
 
 QMetaProperty findPublishedProperty(const QObject *object, const QString &name)
 {

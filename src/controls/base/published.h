@@ -10,6 +10,9 @@ namespace dorvane {
 // Published properties: those declared by our own classes (Qt's own properties such as
 // "font" or "visible" are not part of the published set). Names are compared without
 // regard to ASCII case.
+// Names as the layout and the property look-ups compare them: ASCII letters without regard to
+// case, every other character exactly.
+bool sameNameIgnoringCase(const char *name, const QString &wanted);
 QMetaProperty findPublishedProperty(const QObject *object, const QString &name);
 bool hasPublishedProperty(const QObject *object, const QString &name);
 QVariant readPublished(const QObject *object, const QString &name);

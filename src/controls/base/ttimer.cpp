@@ -23,6 +23,12 @@ void TTimer::SetInterval(int ms)
     update();
 }
 
+void TTimer::BeginLoading()
+{
+    m_loading = true;
+    update();
+}
+
 void TTimer::Loaded()
 {
     m_loading = false;

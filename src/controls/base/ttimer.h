@@ -22,7 +22,8 @@ public:
     int Interval() const { return m_interval; }
     void SetInterval(int ms);
 
-    Q_INVOKABLE void BeginLoading() { m_loading = true; }
+    // No tick comes while the layout is being read, however long that takes.
+    Q_INVOKABLE void BeginLoading();
     Q_INVOKABLE void Loaded();
 
     // Delivers one tick now, as the message loop would.

@@ -3,9 +3,11 @@
 #include "controls/base/tcontrol.h"
 #include "controls/base/tfont.h"
 #include "controls/base/ttimer.h"
+#include "support/qt_wait.h"
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace dorvane;
@@ -58,6 +60,11 @@ TEST(PublishedProperties, LookUpOurOwnPropertiesWithoutRegardToCase)
     // Qt's own lower-case properties are not part of the published set.
     EXPECT_FALSE(hasPublishedProperty(&control, QStringLiteral("windowTitle")));
     EXPECT_FALSE(hasPublishedProperty(&control, QStringLiteral("NoSuchThing")));
+    // Only ASCII letters match across case: a long s or a dotless i is no "s" or "i".
+    EXPECT_TRUE(hasPublishedProperty(&control, QStringLiteral("tABsTOP")));
+    EXPECT_FALSE(hasPublishedProperty(&control, QStringLiteral("Tab\u017Ftop")));
+    EXPECT_FALSE(hasPublishedProperty(&control, QStringLiteral("V\u0131sible")));
+    EXPECT_FALSE(hasPublishedProperty(&control, QStringLiteral("Captio")));
 }
 
 TEST(PublishedProperties, ObjectValuedPropertiesAreListedByName)
@@ -118,6 +125,18 @@ TEST(SystemColours, ResolveThroughThePaletteWhenDrawn)
     EXPECT_EQ(toQColor(0x0000FF, palette), QColor(255, 0, 0));
     EXPECT_EQ(toQColor(0xF0FBFF, palette), QColor(255, 251, 240));
     EXPECT_EQ(fromQColor(QColor(0x12, 0x34, 0x56)), 0x563412);
+}
+
+TEST(TTimer, LoadingHoldsTheTimerStillUntilLoadingEnds)
+{
+    TTimer timer; // on when created
+    timer.SetInterval(5);
+    QSignalSpy ticks(&timer, &TTimer::OnTimer);
+    timer.BeginLoading();
+    QTest::qWait(60);
+    EXPECT_EQ(ticks.count(), 0);
+    timer.Loaded();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(ticks.count() > 0));
 }
 
 TEST(TTimer, SettingTheSameStateKeepsThePhase)

@@ -105,6 +105,16 @@ TEST_F(LayoutLoaderTest, UnknownClassPropertyOrHandlerIsAnError)
     EXPECT_THROW(LayoutLoader::loadInto(&form3, parse(R"({"class": "TTestForm", "children": [
                      {"class": "TRecorder", "events": {"OnClick": "missingHandler"}}]})")),
                  LayoutLoader::Failure);
+    // Event names match without regard to ASCII case only: a Kelvin sign is no "k".
+    TTestForm form5;
+    EXPECT_THROW(LayoutLoader::loadInto(&form5, parse(R"({"class": "TTestForm", "children": [
+                     {"class": "TRecorder", "events": {"OnClic\u212A": "btnGoClick"}}]})")),
+                 LayoutLoader::Failure);
+    TTestForm form6;
+    LayoutLoader::loadInto(&form6, parse(R"({"class": "TTestForm", "children": [
+                     {"class": "TRecorder", "name": "btnGo", "events": {"oNcLICK": "btnGoClick"}}]})"));
+    form6.findChild<TRecorder *>(QStringLiteral("btnGo"))->fire();
+    EXPECT_EQ(form6.clicks, 1);
     TTestForm form4;
     EXPECT_THROW(LayoutLoader::loadInto(&form4, parse(R"({"class": "TOtherForm"})")), LayoutLoader::Failure);
 }
