@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 using namespace dorvane;
 
@@ -206,10 +207,16 @@ void TMainForm::showError(const std::string &message)
     box.setObjectName(QStringLiteral("EngineErrorBox"));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
-    // Centred on the screen rather than on the window.
+    // Centred on the screen rather than on the window, frame included. The frame and the box's
+    // final size are known only once it shows, so it is placed once more then.
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const auto centre = [&box, screen] {
+        if (screen)
+            box.move(screen->geometry().center() - QRect(QPoint(), box.frameGeometry().size()).center());
+    };
     box.adjustSize();
-    if (QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        box.move(screen->geometry().center() - box.rect().center());
+    centre();
+    QTimer::singleShot(0, &box, centre);
     box.exec();
 }
 

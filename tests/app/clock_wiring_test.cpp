@@ -5,6 +5,7 @@
 #include "controls/input/tcxspinedit.h"
 
 #include <QPushButton>
+#include <QScreen>
 
 using namespace dorvane;
 
@@ -29,8 +30,12 @@ TEST_F(MainWindowTest, StartingACountDownAtZeroShowsTheErrorBox)
     writePublished(control("spnMin"), QStringLiteral("Value"), 0);
     click("btnReset");
     ASSERT_EQ(display(), QStringLiteral("00 00 00"));
-    const bool shown = expectModalBox([&] { click("btnStart"); }, [](QMessageBox *box) {
+    w.move(0, 0); // so that the middle of the window is not the middle of the screen
+    const bool shown = expectModalBox([&] { click("btnStart"); }, [&](QMessageBox *box) {
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
+        const QPoint middle = w.screen()->geometry().center();
+        EXPECT_TRUE(DORVANE_WAIT_FOR((box->frameGeometry().center() - middle).manhattanLength() <= 2))
+            << box->frameGeometry().center().x() << "," << box->frameGeometry().center().y();
         EXPECT_EQ(box->text(), QStringLiteral("Time Allowance must be set if counting down."));
         EXPECT_EQ(box->icon(), QMessageBox::Critical);
         EXPECT_EQ(box->buttons().size(), 1);
