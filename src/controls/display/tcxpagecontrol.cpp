@@ -594,8 +594,14 @@ void TcxPageControl::keyPressEvent(QKeyEvent *e)
 
 void TcxPageControl::pressAt(const QPoint &point, Qt::MouseButton button, bool secondPressOfDouble)
 {
-    if (!secondPressOfDouble && m_focusable && isEnabled() && isVisible() && !hasFocus())
+    if (!secondPressOfDouble && m_focusable && isEnabled() && isVisible() && !hasFocus()) {
         setFocus(Qt::MouseFocusReason);
+        // A control on the page that refused to let the focus go keeps its page as well. The
+        // window's own record is asked: an error box it raised may leave the window inactive.
+        const QWidget *focus = window()->focusWidget();
+        if (focus != this && m_activePage && focus && m_activePage->isAncestorOf(focus))
+            return;
+    }
     if (button != Qt::LeftButton)
         return;
     const dorvane::TabRowLayout layout = rowLayout();

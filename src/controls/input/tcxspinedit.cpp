@@ -198,13 +198,12 @@ void TcxSpinEdit::Step(SpinButton direction)
 void TcxSpinEdit::failCheck(const char *message)
 {
     if (!hasEditFocus()) {
-        // The focus is on its way elsewhere: bring it back once that move has finished.
-        QTimer::singleShot(0, this, [this] {
-            m_refocusing = true;
-            m_editor->setFocus(Qt::OtherFocusReason);
-            m_refocusing = false;
-            m_editor->selectAll();
-        });
+        // The focus is on its way elsewhere: take it back before that move completes, so
+        // whoever moved it sees the move refused (a tab click must not go on to its page) and
+        // the page around this field never hears that it was left.
+        m_refocusing = true;
+        m_editor->setFocus(Qt::OtherFocusReason);
+        m_refocusing = false;
     }
     m_editor->selectAll();
     if (m_properties->BeepOnError())

@@ -1,7 +1,10 @@
 #include "error_report.h"
 #include "input_test_support.h"
 
+#include "controls/base/focus_walk.h"
 #include "controls/base/layout_loader.h"
+#include "controls/base/tform.h"
+#include "controls/display/tcxpagecontrol.h"
 #include "controls/input/input_controls.h"
 #include "controls/input/tcxspinedit.h"
 #include "engine/error.h"
@@ -282,4 +285,55 @@ TEST_F(NumericSpinEditTest, HoldingTheUpButtonStepsAtOnceThenRepeats)
     EXPECT_EQ(spin->RepeatTimer(), nullptr);
     EXPECT_EQ(spin->PressedButton(), TcxSpinEdit::sbNone);
     EXPECT_EQ(value(), 3) << "no step on release";
+}
+
+// The options page of the window: a refused value must keep the user on that page, with the
+// focus back in the field, instead of the tab click going on to the other page behind the box.
+TEST(NumericSpinEditOnAPage, ARefusedValueKeepsItsPageWhenAnotherTabIsClicked)
+{
+    registerInputControls();
+    reportedErrors().clear();
+    FocusWalk::install();
+    TForm form;
+    form.resize(608, 441);
+    auto *pages = new TcxPageControl(&form);
+    pages->SetBounds(0, 8, 608, 393);
+    pages->SetTabPosition(TcxPageControl::tpBottom);
+    auto *display = new TcxTabSheet(pages);
+    display->SetCaption(QStringLiteral("Display"));
+    pages->InsertControl(display);
+    auto *config = new TcxTabSheet(pages);
+    config->SetCaption(QStringLiteral("Configuration"));
+    pages->InsertControl(config);
+    auto *spin = new TcxSpinEdit(config);
+    spin->SetBounds(376, 72, 49, 24);
+    spin->SetValue(Variant(std::int64_t{60}));
+    pages->SetActivePage(config);
+    int exits = 0;
+    QObject::connect(config, &TControl::OnExit, &form, [&exits] { ++exits; });
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    spin->Editor()->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(spin->Editor()->hasFocus()));
+    spin->Editor()->selectAll();
+    QTest::keyClicks(spin->Editor(), QStringLiteral("-"));
+    QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(0).center());
+    QApplication::processEvents();
+
+    EXPECT_EQ(reportedErrors(), QStringList{QStringLiteral("Invalid numeric value")});
+    EXPECT_EQ(pages->ActivePage(), config) << "the click on the other tab is refused with the value";
+    EXPECT_TRUE(spin->Editor()->hasFocus());
+    EXPECT_EQ(spin->Editor()->selectedText(), QStringLiteral("-"));
+    EXPECT_EQ(exits, 0) << "the focus never left the page";
+
+    // Corrected, the same click goes through and leaves the page once.
+    QTest::keyClicks(spin->Editor(), QStringLiteral("25"));
+    QTest::mouseClick(pages, Qt::LeftButton, {}, pages->TabRect(0).center());
+    QApplication::processEvents();
+    EXPECT_EQ(reportedErrors().size(), 1);
+    EXPECT_EQ(pages->ActivePage(), display);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(spin->Value(), Variant(std::int64_t{25}));
 }
