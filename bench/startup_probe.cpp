@@ -115,7 +115,6 @@ public:
     {
         // As the program's entry does, before the window exists.
         QApplication::setApplicationName(QStringLiteral("Dorvane"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Dorvane"));
         QApplication::setDesktopFileName(QStringLiteral("dorvane"));
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.png")));
 

@@ -14,7 +14,7 @@ QString GeneralErrorText(const QString &message)
 
 void ShowGeneralErrorReport(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
                     GeneralErrorText(message), QMessageBox::Ok);
     box.setObjectName(QStringLiteral("GeneralErrorReport"));
     box.setDefaultButton(QMessageBox::Ok);

@@ -12,7 +12,7 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QLocale::setDefault(QLocale::c());
     dorvane::DorvaneApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Dorvane"));
+    QApplication::setApplicationName(QStringLiteral("Dorvane"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

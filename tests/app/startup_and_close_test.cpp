@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, ValuesShownAreTheValuesWritten)
 
 TEST_F(MainWindowTest, AFailedWriteAtCloseKeepsTheWindowOpenUntilALaterCloseSucceeds)
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("Dorvane"));
+    QApplication::setApplicationName(QStringLiteral("Dorvane"));
     const QString folder = m_dir.filePath(QStringLiteral("gone"));
     m_env.executablePath = folder + QStringLiteral("/Dorvane");
     TMainForm &w = open();

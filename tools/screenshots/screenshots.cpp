@@ -38,7 +38,7 @@ bool save(TMainForm &w, const QString &dir, const QString &name)
 int main(int argc, char **argv)
 {
     dorvane::DorvaneApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Dorvane"));
+    QApplication::setApplicationName(QStringLiteral("Dorvane"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(out);
 
