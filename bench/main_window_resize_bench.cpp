@@ -15,16 +15,10 @@
 
 namespace {
 
-class SilentClips final : public dorvane::ClipSink
-{
-public:
-    void PlayClip(const std::string &) override {}
-};
-
 struct Window
 {
     QTemporaryDir home;
-    SilentClips clips;
+    dorvane::SilentClips clips;
     std::unique_ptr<TMainForm> form;
 
     Window()

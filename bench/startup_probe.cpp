@@ -86,12 +86,6 @@ private:
     bool m_reported = false;
 };
 
-class SilentClips final : public dorvane::ClipSink
-{
-public:
-    void PlayClip(const std::string &) override {}
-};
-
 // The main window in a throw-away folder: its settings file is created and read there, and
 // the display font is copied there because the window installs it from beside the executable.
 class DorvaneStartup
@@ -127,7 +121,7 @@ public:
 
 private:
     QTemporaryDir m_folder;
-    SilentClips m_clips;
+    dorvane::SilentClips m_clips;
     std::unique_ptr<TMainForm> m_window;
 };
 

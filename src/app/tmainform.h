@@ -13,11 +13,19 @@ class TTimer;
 namespace dorvane {
 class ClipPlayer;
 class SettingsFile;
+// Where the window sends the voice clips it asks for.
 class ClipSink
 {
 public:
     virtual ~ClipSink() = default;
     virtual void PlayClip(const std::string &name) = 0;
+};
+
+// Hears nothing: for running the real window where no sound is wanted (pictures, measurements).
+class SilentClips final : public ClipSink
+{
+public:
+    void PlayClip(const std::string &) override {}
 };
 } // namespace dorvane
 

@@ -14,12 +14,6 @@
 
 namespace {
 
-class SilentClips final : public dorvane::ClipSink
-{
-public:
-    void PlayClip(const std::string &) override {}
-};
-
 void settle(int ms = 400)
 {
     QTest::qWait(ms); // lets the window system deliver the resize and the re-layout end
@@ -43,7 +37,7 @@ int main(int argc, char **argv)
     QDir().mkpath(out);
 
     QTemporaryDir home;
-    SilentClips clips;
+    dorvane::SilentClips clips;
     MainFormEnvironment env;
     env.executablePath = home.filePath(QStringLiteral("Dorvane"));
     env.clips = &clips;
