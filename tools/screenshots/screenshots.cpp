@@ -6,8 +6,11 @@
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
 #include "controls/display/tcxpagecontrol.h"
+#include "controls/input/colour_popup.h"
+#include "controls/input/tcxcolorcombobox.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -82,5 +85,24 @@ int main(int argc, char **argv)
     w.resize(QSize(616, 468) - w.FrameExtra());
     settle();
     ok &= save(w, out, QStringLiteral("configuration-616x468.png"));
+
+    // The "seconds" picker with its list open after three choices: the recent colours on top,
+    // under a double line.
+    auto *picker = w.findChild<TcxColorComboBox *>(QStringLiteral("cboSecondsColor"));
+    picker->setFocus();
+    for (const int row : {3, 9, 12}) {
+        picker->DropDown();
+        picker->PopupWindow()->findChild<TcxCustomColorComboBoxListBox *>()->SetItemIndex(row);
+        picker->CloseUp(true);
+    }
+    settle(100);
+    picker->DropDown();
+    settle(200);
+    const QRect area = w.geometry().united(picker->PopupWindow()->geometry());
+    const QString path = QDir(out).filePath(QStringLiteral("picker-list-open.png"));
+    const bool shot = w.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
+    std::printf("%s %s\n", shot ? "wrote" : "FAILED", qPrintable(path));
+    ok &= shot;
+    picker->CloseUp(false);
     return ok ? 0 : 1;
 }
