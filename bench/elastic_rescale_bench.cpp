@@ -1,13 +1,12 @@
 // The cost of re-laying out a main-window-like form: one Rescale from design size to
 // 3840 x 2160 (layout only), and a resize up to the painted frame.
+#include "resize_measures.h"
 #include "elastic/elastic_form.h"
 #include "elastic/elastic_platform.h"
 #include "elastic/qt_message_adapter.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -72,46 +71,19 @@ void BM_RescaleDesignTo4K(benchmark::State &state)
 {
     auto form = buildForm();
     TElasticForm *elastic = elasticOf(form.get());
-    elastic->Adapter()->SetTranslating(false);
     form->setAttribute(Qt::WA_DontShowOnScreen);
     form->show();
     send(elastic, ElasticMessageId::ShowWindow, 1);
-    for (auto _ : state) {
-        form->SetBounds(0, 0, 616, 468);
-        elastic->Rescale();
-        form->SetBounds(0, 0, 3840, 2160);
-        const auto start = std::chrono::steady_clock::now();
-        elastic->Rescale();
-        const auto end = std::chrono::steady_clock::now();
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    }
+    dorvane::bench::measureRescaleDesignTo4K(state, *form, *elastic);
 }
 BENCHMARK(BM_RescaleDesignTo4K)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-// Through the real event path: the resize event reaches the component, which re-lays out;
-// then the window and every control are painted before the call returns.
 void BM_ResizeToPaintedFrame(benchmark::State &state)
 {
     auto form = buildForm();
-    form->show();
-    form->activateWindow();
-    while (!form->isActiveWindow())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    bool big = false;
-    for (auto _ : state) {
-        big = !big;
-        const QSize client = big ? QSize(1900, 1040) : QSize(1000, 700);
-        const auto start = std::chrono::steady_clock::now();
-        form->resize(client);
-        form->repaint();
-        const auto end = std::chrono::steady_clock::now();
-        if (form->size() != client) {
-            state.SkipWithError("the window did not take the new size");
-            break;
-        }
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    }
+    dorvane::bench::showActive(*form);
+    dorvane::bench::measureResizeToPaintedFrame(state, *form);
 }
 BENCHMARK(BM_ResizeToPaintedFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(9)
     ->ReportAggregatesOnly(true);
@@ -120,12 +92,5 @@ BENCHMARK(BM_ResizeToPaintedFrame)->UseManualTime()->Unit(benchmark::kMillisecon
 
 int main(int argc, char **argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    dorvane::setMaximizedAreaHook([] { return QSize(3840, 2160); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return dorvane::bench::runQtBenchmarks(argc, argv);
 }
