@@ -1,6 +1,7 @@
 #include "display_font.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <algorithm>
@@ -11,7 +12,19 @@ namespace {
 const QString kFace = QStringLiteral("Arial Narrow Bold");
 const QString kFamilyUsedByDigits = QStringLiteral("Arial Narrow");
 const QString kFontFile = QStringLiteral("arialnb.ttf");
+// The installed data folder as seen from the installed executable's folder.
+const QString kDataFromExecutable = QStringLiteral(DORVANE_DATA_FROM_BIN);
 } // namespace
+
+QString DisplayFont::fileFor(const QString &executableDirectory)
+{
+    const QDir dir(executableDirectory);
+    const QString beside = dir.filePath(kFontFile);
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(dir.filePath(kDataFromExecutable + QLatin1Char('/') + kFontFile));
+    return QFileInfo::exists(installed) ? installed : beside;
+}
 
 DisplayFont::Platform DisplayFont::qtPlatform()
 {
@@ -46,7 +59,7 @@ bool DisplayFont::installIfMissing(const QString &executableDirectory)
     m_installed = false;
     if (screenHasFace(kFace))
         return false;
-    m_path = QDir(executableDirectory).filePath(kFontFile);
+    m_path = fileFor(executableDirectory);
     m_fontId = m_platform.addFont(m_path);
     if (m_fontId >= 0) {
         const QStringList families = QFontDatabase::applicationFontFamilies(m_fontId);

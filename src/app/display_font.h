@@ -6,9 +6,10 @@
 namespace dorvane {
 
 // The narrow bold face the digits are set in. When the screen's font list lacks
-// "Arial Narrow Bold", the file "arialnb.ttf" beside the executable is installed for this
-// process only, and "Arial Narrow" is made to resolve to it; it is removed at close only when
-// this process installed it.
+// "Arial Narrow Bold", the file "arialnb.ttf" is installed for this process only, and
+// "Arial Narrow" is made to resolve to it; it is removed at close only when this process
+// installed it. The file is looked for beside the executable (a portable copy), then in the
+// installed data folder found from the executable's folder.
 class DisplayFont
 {
 public:
@@ -24,6 +25,10 @@ public:
 
     // The screen's font list: built once, "Default" added, sorted; looked up without regard to case.
     bool screenHasFace(const QString &face);
+
+    // The font file for an executable in `executableDirectory`: the first of the two places that
+    // holds it, or the one beside the executable when neither does.
+    static QString fileFor(const QString &executableDirectory);
 
     // Installs the face when it is missing. Returns the value of `FontInstalled`.
     bool installIfMissing(const QString &executableDirectory);

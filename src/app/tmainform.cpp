@@ -52,26 +52,27 @@ TTimer *TMainForm::timer() const
     return findChild<TTimer *>(QStringLiteral("Timer1"));
 }
 
-QString TMainForm::executableDirectory() const
+QString TMainForm::executablePath() const
 {
-    const QString exe = m_environment.executablePath.isEmpty() ? QCoreApplication::applicationFilePath()
-                                                               : m_environment.executablePath;
-    return QString::fromStdString(DirectoryOf(exe.toStdString()));
+    return m_environment.executablePath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                  : m_environment.executablePath;
 }
 
-QString TMainForm::settingsPath() const
+QString TMainForm::executableDirectory() const
 {
-    const QString exe = m_environment.executablePath.isEmpty() ? QCoreApplication::applicationFilePath()
-                                                               : m_environment.executablePath;
-    return QString::fromStdString(settingsFilePath(exe.toStdString()));
+    return QString::fromStdString(DirectoryOf(executablePath().toStdString()));
 }
 
 void TMainForm::FormCreate()
 {
     timer()->SetEnabled(false);
     m_font.installIfMissing(executableDirectory());
-    m_settings = std::make_unique<SettingsFile>(settingsPath().toStdString());
-    loadSettings(*m_settings, *this);
+    const QString userDirectory = m_environment.userSettingsDirectory.isEmpty()
+                                      ? SettingsLocation::userDirectory()
+                                      : m_environment.userSettingsDirectory;
+    m_location = SettingsLocation::choose(executablePath(), userDirectory);
+    loadSettings(SettingsFile(m_location.readPath().toStdString()), *this);
+    m_settings = std::make_unique<SettingsFile>(m_location.writePath().toStdString());
     SetDoubleBuffered(true);
     clickButton("btnReset");
     findChild<TcxPageControl *>(QStringLiteral("cxPageControl1"))
@@ -82,6 +83,7 @@ void TMainForm::FormClose()
 {
     if (!m_settings)
         m_settings = std::make_unique<SettingsFile>(settingsPath().toStdString());
+    m_location.prepareForWrite();
     saveSettings(*m_settings, *this);
     m_settings.reset();
     m_font.removeIfInstalled();

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/display_font.h"
+#include "app/settings_location.h"
 #include "controls/base/tform.h"
 #include "engine/clock_engine.h"
 #include "engine/window_port.h"
@@ -33,6 +34,7 @@ public:
 struct MainFormEnvironment
 {
     QString executablePath;                       // empty: the running program's own path
+    QString userSettingsDirectory;                // empty: the user's own, under the configuration folder
     dorvane::DisplayFont::Platform fontPlatform = dorvane::DisplayFont::qtPlatform();
     dorvane::ClipSink *clips = nullptr;           // null: the built-in clips on the audio device
 };
@@ -50,7 +52,8 @@ public:
 
     const dorvane::ClockEngine &engine() const { return m_engine; }
     bool fontInstalled() const { return m_font.installed(); }
-    QString settingsPath() const;
+    // The settings file written at close (read at start too, unless it starts from a preset).
+    QString settingsPath() const { return m_location.writePath(); }
     TTimer *timer() const;
 
     // The named control of the layout.
@@ -118,11 +121,13 @@ private:
     int intValue(const char *control, const char *property) const;
     void setIntValue(const char *control, const char *property, int value);
     void clickButton(const char *name);
+    QString executablePath() const;
     QString executableDirectory() const;
 
     MainFormEnvironment m_environment;
     dorvane::ClockEngine m_engine;
     dorvane::DisplayFont m_font;
+    dorvane::SettingsLocation m_location;
     std::unique_ptr<dorvane::SettingsFile> m_settings;
     std::unique_ptr<dorvane::ClipPlayer> m_player;
     bool m_positioned = false;

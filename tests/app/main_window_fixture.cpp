@@ -14,6 +14,8 @@ void MainWindowTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     m_env.executablePath = m_dir.filePath(QStringLiteral("Dorvane"));
+    // Never the real user's folder, should a test's executable folder be out of reach.
+    m_env.userSettingsDirectory = m_dir.filePath(QStringLiteral("home/.config/dorvane"));
     m_env.clips = &m_clips;
     m_env.fontPlatform.fontFamilies = [this] { return m_screenFonts; };
     m_env.fontPlatform.addFont = [this](const QString &path) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 
 using namespace dorvane;
 
@@ -94,29 +95,53 @@ TEST_F(MainWindowTest, ValuesShownAreTheValuesWritten)
 
 TEST_F(MainWindowTest, AFailedWriteAtCloseKeepsTheWindowOpenUntilALaterCloseSucceeds)
 {
+    // An executable folder that is gone sends the settings to the user's folder; a file where
+    // that folder should be makes the write fail until it is taken away.
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
-    const QString folder = m_dir.filePath(QStringLiteral("gone"));
-    m_env.executablePath = folder + QStringLiteral("/Dorvane");
+    m_env.executablePath = m_dir.filePath(QStringLiteral("gone/Dorvane"));
+    const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+    m_env.userSettingsDirectory = blocker + QStringLiteral("/dorvane");
+    QFile(blocker).open(QIODevice::WriteOnly);
     TMainForm &w = open();
     ASSERT_TRUE(m_fontLog.first().startsWith(QStringLiteral("add ")));
 
     const bool reported = expectModalBox([&] { w.close(); }, [&](QMessageBox *box) {
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Dorvane"));
         EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        EXPECT_EQ(box->text(), QStringLiteral("Unable to write to %1/Dorvane.Ini.").arg(folder));
+        EXPECT_EQ(box->text(), QStringLiteral("Unable to write to %1/dorvane/Dorvane.Ini.").arg(blocker));
     });
     EXPECT_TRUE(reported);
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(w.fontInstalled()); // the font stays until a close succeeds
     EXPECT_EQ(m_fontLog.size(), 1);
 
-    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::remove(blocker));
     w.close();
     ASSERT_TRUE(DORVANE_WAIT_FOR(!w.isVisible()));
-    QFile written(folder + QStringLiteral("/Dorvane.Ini"));
+    QFile written(blocker + QStringLiteral("/dorvane/Dorvane.Ini"));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), kDefaultsWritten);
     EXPECT_EQ(m_fontLog.last(), QStringLiteral("remove 7"));
+}
+
+TEST_F(MainWindowTest, AnExecutableFolderOutOfReachKeepsTheSettingsInTheUsersFolderAcrossStarts)
+{
+    m_env.executablePath = m_dir.filePath(QStringLiteral("gone/Dorvane"));
+    const QString userFile = m_env.userSettingsDirectory + QStringLiteral("/Dorvane.Ini");
+    open().close();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!m_window->isVisible()));
+    QFile written(userFile);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), kDefaultsWritten);
+    written.close();
+    m_window.reset();
+
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    written.write("[Time]\nMins=7\n");
+    written.close();
+    open();
+    EXPECT_EQ(display(), QStringLiteral("00 07 00"));
+    EXPECT_EQ(m_window->settingsPath(), userFile);
 }
 
 TEST_F(MainWindowTest, TheDisplayFontIsInstalledAndRemovedOnlyWhenTheScreenLacksIt)

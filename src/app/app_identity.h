@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+namespace dorvane {
+
+// One identifier for the desktop entry, the icons, the metadata and the window's application ID.
+QString applicationId();
+// The application title ("Dorvane") and the version, for the window, the reports and --version.
+QString applicationName();
+QString applicationVersion();
+
+// Gives the application its title and version; callable before the application object exists.
+void nameTheApplication();
+// Ties the running windows to the desktop entry; once the application object exists.
+void tieToDesktopEntry();
+
+} // namespace dorvane

@@ -1,0 +1,71 @@
+#include "app/app_identity.h"
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+using dorvane::CommandLine;
+using dorvane::CommandLineOutcome;
+
+namespace {
+CommandLineOutcome run(QStringList arguments)
+{
+    arguments.prepend(QStringLiteral("/usr/bin/dorvane"));
+    return CommandLine().parse(arguments);
+}
+} // namespace
+
+TEST(CommandLine, NoArgumentsAndTheToolkitsOwnOptionsStartTheClock)
+{
+    for (const QStringList &arguments :
+         {QStringList{}, QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")},
+          QStringList{QStringLiteral("--style=Fusion"), QStringLiteral("-reverse")}}) {
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        const CommandLineOutcome outcome = run(arguments);
+        EXPECT_TRUE(outcome.startClock);
+        EXPECT_TRUE(outcome.standardOutput.isEmpty());
+        EXPECT_TRUE(outcome.standardError.isEmpty());
+    }
+}
+
+TEST(CommandLine, HelpPrintsTheUsageWithTheProgramsNameAndEndsWell)
+{
+    for (const char *option : {"--help", "-h"}) {
+        const CommandLineOutcome outcome = run({QLatin1String(option)});
+        EXPECT_FALSE(outcome.startClock) << option;
+        EXPECT_EQ(outcome.exitCode, 0);
+        EXPECT_TRUE(outcome.standardOutput.startsWith(QStringLiteral("Usage: dorvane [options]\n")));
+        EXPECT_TRUE(outcome.standardOutput.contains(QStringLiteral("--version")));
+        EXPECT_FALSE(outcome.standardOutput.contains(QStringLiteral("platform"))) << "the toolkit's options stay hidden";
+        EXPECT_TRUE(outcome.standardError.isEmpty());
+    }
+}
+
+TEST(CommandLine, VersionPrintsTheNameAndVersion)
+{
+    const CommandLineOutcome outcome = run({QStringLiteral("--version")});
+    EXPECT_FALSE(outcome.startClock);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.standardOutput, QStringLiteral("Dorvane %1\n").arg(dorvane::applicationVersion()));
+}
+
+TEST(CommandLine, AnUnknownOptionOrAStrayArgumentIsOneLineAndTheUsageOnStandardError)
+{
+    const struct
+    {
+        QString argument;
+        QString error;
+    } rows[] = {{QStringLiteral("--bogus"), QStringLiteral("dorvane: Unknown option 'bogus'.")},
+                {QStringLiteral("later"), QStringLiteral("dorvane: Unexpected argument 'later'.")},
+                {QStringLiteral("--platform"), QStringLiteral("dorvane: Missing value after '--platform'.")}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.argument.toStdString());
+        const CommandLineOutcome outcome = run({row.argument});
+        EXPECT_FALSE(outcome.startClock);
+        EXPECT_EQ(outcome.exitCode, 2);
+        EXPECT_TRUE(outcome.standardOutput.isEmpty());
+        const QStringList lines = outcome.standardError.split(QLatin1Char('\n'));
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines[0], row.error);
+        EXPECT_EQ(lines[1], QStringLiteral("Usage: dorvane [options]"));
+    }
+}
