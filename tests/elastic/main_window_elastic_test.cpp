@@ -53,7 +53,7 @@ const QStringList kFixedSize = {"cxPageControl1", "Panel1", "lblDirectionL", "lb
                                 "rgColorChange", "rgDirection", "rgVoice"};
 const QStringList kDigits = {"lblHrs", "lblMins", "lblSecs"};
 const QStringList kArrows = {"lblDirectionL", "lblDirectionR"};
-// Inputs whose height follows their font, but whose width is the scaled one.
+// Inputs whose height fits their font, but whose width is the scaled one.
 const QStringList kInputs = {"spnHrs", "spnMin", "spnSec", "spnColorSecs",
                              "cboBackgroundColor", "cboSecondsColor", "cboExpiredColor"};
 
@@ -152,8 +152,12 @@ protected:
                 EXPECT_EQ(actual.size(), expected.size()) << name.toStdString();
             }
             if (kInputs.contains(name)) {
+                // The scaled width, and a height that fits the scaled font: neither the scaled
+                // height with small text in it nor too little room for the text.
                 EXPECT_EQ(actual.width(), expected.width()) << name.toStdString();
-                EXPECT_GE(actual.height(), expected.height()) << name.toStdString();
+                const int text = QFontMetrics(named(name)->Font()->toQFont()).height();
+                EXPECT_GE(actual.height(), text + 4) << name.toStdString();
+                EXPECT_LE(actual.height(), text + text / 4 + 8) << name.toStdString();
             }
             if (kDigits.contains(name)) {
                 // At least the scaled field; wider or taller only as far as the text needs.

@@ -2,6 +2,7 @@
 
 #include "colour_popup.h"
 #include "colour_tables.h"
+#include "edit_height.h"
 #include "controls/base/platform.h"
 
 #include <QColorDialog>
@@ -19,9 +20,10 @@ TcxColorComboBox::TcxColorComboBox(QWidget *parent)
       m_state(colours::clWindow)
 {
     SetTabStop(true);
-    SetAutoSize(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_style->FollowFont(*Font());
+    SetAutoSize(true);
+    connect(m_style->Font(), &TFont::Changed, this, &TcxColorComboBox::fitHeight);
     auto repaint = [this] { update(); };
     connect(m_style, &TcxColorComboBoxStyle::Changed, this, repaint);
     connect(m_properties, &TcxColorComboBoxProperties::Changed, this, repaint);
@@ -267,7 +269,7 @@ bool TcxColorComboBox::DroppedDown() const
 
 QRect TcxColorComboBox::DropDownButtonRect() const
 {
-    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    const QRect inside = rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
     const int right = inside.right() - (m_properties->AllowSelectColor() ? ColourComboButtonWidth : 0);
     return QRect(right - ColourComboButtonWidth + 1, inside.top(), ColourComboButtonWidth, inside.height());
 }
@@ -276,15 +278,32 @@ QRect TcxColorComboBox::EllipsisButtonRect() const
 {
     if (!m_properties->AllowSelectColor())
         return {};
-    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    const QRect inside = rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
     return QRect(inside.right() - ColourComboButtonWidth + 1, inside.top(), ColourComboButtonWidth,
                  inside.height());
 }
 
 QRect TcxColorComboBox::InteriorRect() const
 {
-    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    const QRect inside = rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
     return QRect(inside.topLeft(), QPoint(DropDownButtonRect().left() - 1, inside.bottom()));
+}
+
+int TcxColorComboBox::AutoHeight() const
+{
+    return dorvane::textBoxHeight(m_style->Font()->toQFont(), 2 * BorderWidth + 2);
+}
+
+void TcxColorComboBox::SetAutoSize(bool v)
+{
+    TControl::SetAutoSize(v);
+    fitHeight();
+}
+
+void TcxColorComboBox::fitHeight()
+{
+    if (AutoSize())
+        SetBounds(Left(), Top(), Width(), AutoHeight());
 }
 
 void TcxColorComboBox::BeginLoading()

@@ -70,6 +70,11 @@ public:
     bool DroppedDown() const;
     TcxColorComboBoxPopupWindow *PopupWindow() const { return m_popup; }
 
+    // The height the box takes for its text font while AutoSize is on (the default): whenever
+    // that font changes, and when AutoSize is switched on.
+    int AutoHeight() const;
+    void SetAutoSize(bool v) override;
+
     // Geometry of the box, in widget coordinates.
     QRect InteriorRect() const;
     QRect DropDownButtonRect() const;
@@ -92,6 +97,9 @@ protected:
     void FontChanging() override;
 
 private:
+    static constexpr int BorderWidth = 2;
+
+    void fitHeight();
     void selectRow(int row);
     void keepSelectionOnValue();
     void valueMayHaveChanged(int before);

@@ -1,5 +1,6 @@
 #include "tcxspinedit.h"
 
+#include "edit_height.h"
 #include "spin_glyphs.h"
 
 #include "controls/base/platform.h"
@@ -41,11 +42,15 @@ TcxSpinEdit::TcxSpinEdit(QWidget *parent)
     });
     connect(m_style, &TcxEditStyle::Changed, this, [this] {
         applyEditorColour();
+        if (borderWidth() != m_fittedBorder)
+            fitHeight();
         placeEditor();
         update();
     });
     applyEditorColour();
+    TControl::SetAutoSize(true);
     TControl::SetBounds(0, 0, 121, 21);
+    fitHeight();
     placeEditor();
 }
 
@@ -476,6 +481,24 @@ int TcxSpinEdit::borderWidth() const
     }
 }
 
+int TcxSpinEdit::AutoHeight() const
+{
+    return dorvane::textBoxHeight(font(), 2 * borderWidth() + 2);
+}
+
+void TcxSpinEdit::SetAutoSize(bool v)
+{
+    TControl::SetAutoSize(v);
+    fitHeight();
+}
+
+void TcxSpinEdit::fitHeight()
+{
+    m_fittedBorder = borderWidth();
+    if (AutoSize())
+        SetBounds(Left(), Top(), Width(), AutoHeight());
+}
+
 void TcxSpinEdit::placeEditor()
 {
     const int b = borderWidth();
@@ -498,6 +521,7 @@ void TcxSpinEdit::FontChanging()
 {
     TControl::FontChanging();
     applyEditorColour();
+    fitHeight();
 }
 
 void TcxSpinEdit::applyEditorColour()

@@ -51,6 +51,11 @@ public:
     // Esc: back to the value held when the focus came.
     void RestoreValueAtFocus();
 
+    // The height the box takes for its font and border while AutoSize is on (the default):
+    // whenever the font or border changes, and when AutoSize is switched on.
+    int AutoHeight() const;
+    void SetAutoSize(bool v) override;
+
     QLineEdit *Editor() const { return m_editor; }
     QRect ButtonRect(SpinButton button) const;
     SpinButton ButtonAt(const QPoint &pos) const;
@@ -92,6 +97,7 @@ private:
     void setEditValue(const dorvane::Variant &value);
     [[noreturn]] void failCheck(const char *message);
     void stopRepeat();
+    void fitHeight();
     void placeEditor();
     void applyEditorColour();
     int borderWidth() const;
@@ -112,4 +118,5 @@ private:
     QPoint m_mousePos;
     int m_wheelRemainder = 0;
     QTimer *m_repeatTimer = nullptr;
+    int m_fittedBorder = -1; // the border width the height was last fitted for
 };

@@ -1,12 +1,11 @@
 #include "tspinedit.h"
 
+#include "edit_height.h"
 #include "spin_value.h"
 #include "tspinbutton.h"
 
 #include "controls/base/platform.h"
 
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -33,7 +32,7 @@ int saturatedSum(int a, int b)
 TSpinEdit::TSpinEdit(QWidget *parent) : TControl(parent)
 {
     m_editor = new dorvane::InnerLineEdit(this, this);
-    m_editor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_editor->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_editor->setText(QStringLiteral("0"));
     setFocusProxy(m_editor);
     connect(m_editor, &QLineEdit::textChanged, this, &TSpinEdit::OnChange);
@@ -46,6 +45,7 @@ TSpinEdit::TSpinEdit(QWidget *parent) : TControl(parent)
 
     SetTabStop(true);
     SetColor(kClWindow);
+    TControl::SetAutoSize(true);
     resize(121, std::max(21, MinHeight()));
     placeChildren();
 }
@@ -144,9 +144,14 @@ void TSpinEdit::ApplyExitRule()
 
 int TSpinEdit::MinHeight() const
 {
-    const int fontHeight = QFontMetrics(font()).height();
-    const int systemHeight = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height();
-    return fontHeight + std::min(systemHeight, fontHeight) / 4 + 4 * kPlatformBorderHeight + 2;
+    return dorvane::textBoxHeight(font(), 4 * kPlatformBorderHeight + 2);
+}
+
+void TSpinEdit::SetAutoSize(bool v)
+{
+    TControl::SetAutoSize(v);
+    if (v)
+        SetBounds(Left(), Top(), Width(), MinHeight());
 }
 
 QRect TSpinEdit::TextRect() const
@@ -234,10 +239,9 @@ void TSpinEdit::FontChanging()
 {
     TControl::FontChanging();
     applyEditorColour();
-    if (height() < MinHeight())
+    if (AutoSize() || height() < MinHeight())
         resize(width(), MinHeight());
-    else
-        placeChildren();
+    placeChildren();
 }
 
 void TSpinEdit::applyEditorColour()

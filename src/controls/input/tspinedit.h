@@ -59,8 +59,10 @@ public:
     // Leaving the control rewrites the text only when clamping changes the number.
     void ApplyExitRule();
 
-    // The height below which the edit never goes for its current font.
+    // The height below which the edit never goes for its current font; with AutoSize on, the
+    // edit takes exactly this height whenever its font changes or AutoSize is switched on.
     int MinHeight() const;
+    void SetAutoSize(bool v) override;
     // Where the text is laid out, in client coordinates.
     QRect TextRect() const;
     int BorderWidth() const { return m_ctl3D ? 2 : 1; }

@@ -1,6 +1,7 @@
 // The picker as the Configuration page loads and uses it: value, recent colours, colour dialog,
 // keys with the list closed.
 #include "colour_combo_fixture.h"
+#include "input_test_support.h"
 
 #include "controls/base/focus_walk.h"
 #include "controls/base/platform.h"
@@ -342,6 +343,15 @@ TEST_F(ColourPickerTest, EllipsisButtonFollowsAllowSelectColorAndOpensOnlyTheDia
     EXPECT_TRUE(seconds->DroppedDown()) << "that spot is the drop-down button now";
     EXPECT_FALSE(dialog->isVisible());
     seconds->CloseUp(false);
+}
+
+TEST_F(ColourPickerTest, AutoSizeFitsTheTextFontWithTheButtonsFullHeight)
+{
+    expectHeightFitsFont(*seconds, *seconds->Style()->Font());
+    for (const QRect &button : {seconds->DropDownButtonRect(), seconds->EllipsisButtonRect()}) {
+        EXPECT_EQ(button.top(), 2);
+        EXPECT_EQ(button.bottom(), seconds->height() - 3);
+    }
 }
 
 TEST_F(ColourPickerTest, OpeningTheDialogIsNoExitFromThePage)

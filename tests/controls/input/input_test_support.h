@@ -25,3 +25,36 @@ inline void showActive(QWidget &window)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
+
+#include "controls/base/tcontrol.h"
+
+#include <QFontMetrics>
+
+// Drives a box with automatic height as a rescale does (bounds, then a larger font, then
+// AutoSize off and on again) and checks that its height fits the text of `font` while the
+// other bounds stay put; with AutoSize off, the given height is kept. Returns the fitted height.
+inline int expectHeightFitsFont(TControl &box, TFont &font)
+{
+    EXPECT_TRUE(box.AutoSize()) << "on by default";
+    box.SetBounds(10, 20, 120, 63);
+    EXPECT_EQ(box.Height(), 63) << "bounds set from outside are kept until the font changes";
+    font.SetSize(24);
+    const int text = QFontMetrics(font.toQFont()).height();
+    const int fitted = box.Height();
+    EXPECT_GE(fitted, text + 4);
+    EXPECT_LE(fitted, text + text / 4 + 8);
+    EXPECT_EQ(box.geometry().topLeft(), QPoint(10, 20));
+    EXPECT_EQ(box.Width(), 120);
+
+    box.SetBounds(10, 20, 120, 90);
+    box.setProperty("AutoSize", false);
+    EXPECT_EQ(box.Height(), 90);
+    box.setProperty("AutoSize", true);
+    EXPECT_EQ(box.Height(), fitted);
+
+    box.SetAutoSize(false);
+    box.SetBounds(10, 20, 120, 90);
+    font.SetSize(26);
+    EXPECT_EQ(box.Height(), 90) << "without AutoSize the box keeps its height";
+    return fitted;
+}

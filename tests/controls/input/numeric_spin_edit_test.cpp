@@ -120,6 +120,16 @@ TEST_F(NumericSpinEditTest, LayoutValueAndWrittenValuesReadBack)
     EXPECT_EQ(value(), 2) << "halves round to even";
 }
 
+TEST_F(NumericSpinEditTest, AutoSizeFitsTheFontWithTheTextCentredAndTheButtonsFullHeight)
+{
+    expectHeightFitsFont(*spin, *spin->Font());
+    QApplication::processEvents();
+    const QRect caret = spin->Editor()->inputMethodQuery(Qt::ImCursorRectangle).toRect().translated(spin->Editor()->pos());
+    EXPECT_NEAR(caret.center().y(), spin->height() / 2, 2);
+    EXPECT_EQ(spin->ButtonRect(TcxSpinEdit::sbUp).top(), 2);
+    EXPECT_EQ(spin->ButtonRect(TcxSpinEdit::sbDown).bottom(), spin->height() - 3);
+}
+
 TEST_F(NumericSpinEditTest, KeysAndWheelStepWithoutLimits)
 {
     spin->SetValue(Variant(0));

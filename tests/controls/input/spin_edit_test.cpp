@@ -307,6 +307,19 @@ TEST(SpinEditGeometry, ButtonOverlapsByOnePixelAndTheTextStopsShortOfIt)
     EXPECT_EQ(pair->width(), TSpinButton::kMinimumWidth);
 }
 
+TEST(SpinEditGeometry, AutoSizeFitsTheFontWithTheTextCentredAndTheButtonsFullHeight)
+{
+    QWidget window;
+    auto *spin = new TSpinEdit(&window);
+    expectHeightFitsFont(*spin, *spin->Font());
+    window.resize(200, 200);
+    window.show();
+    QApplication::processEvents();
+    const QRect caret = spin->Editor()->inputMethodQuery(Qt::ImCursorRectangle).toRect().translated(spin->Editor()->pos());
+    EXPECT_NEAR(caret.center().y(), spin->height() / 2, 2) << "text centred in a box taller than it needs";
+    EXPECT_EQ(spin->Button()->height(), spin->height() - 5);
+}
+
 TEST(SpinEditGlyphs, TrianglesOfOneToSevenPixelsOnATransparentMargin)
 {
     auto opaqueRun = [](const QImage &image, int y) {
