@@ -86,8 +86,8 @@ double roundHalfEven(double v)
 NumericConversion convertNumericText(const QString &text, NumberKind kind, QChar decimalSeparator)
 {
     NumericConversion result;
-    if (text.trimmed().isEmpty())
-        return result;
+    if (text.isEmpty())
+        return result; // blanks alone are text that is no number, not an empty box
     bool plainInteger = false;
     const QString canonical = canonicalNumber(text, decimalSeparator, plainInteger);
     if (canonical.isEmpty()) {
@@ -111,8 +111,10 @@ NumericConversion convertNumericText(const QString &text, NumberKind kind, QChar
     bool ok = false;
     const double d = QLocale::c().toDouble(canonical, &ok);
     if (!ok || !std::isfinite(d)) {
-        // The shape was right, so only the magnitude can have failed.
-        result.status = NumericConversion::OutOfBounds;
+        // The shape was right, so only the magnitude can have failed: too large a number is out
+        // of bounds, while one too close to zero for a double (the reader gives 0) cannot be
+        // read at all and must not pass for 0.
+        result.status = std::isinf(d) ? NumericConversion::OutOfBounds : NumericConversion::Invalid;
         return result;
     }
     if (kind == NumberKind::Float) {

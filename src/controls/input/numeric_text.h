@@ -18,7 +18,8 @@ struct NumericConversion
 
 // Reads a numeric edit's text: optional blanks, sign, digits with the given decimal separator,
 // an exponent "E" or "e" and blanks. Integers must lie strictly between -2^63 and 2^63 - 1
-// and are rounded to the nearest whole number.
+// and are rounded to the nearest whole number. Only a text without any character is empty;
+// blanks alone, and a number too small in magnitude for a double, are invalid.
 NumericConversion convertNumericText(const QString &text, NumberKind kind, QChar decimalSeparator);
 
 // The value in plain decimal, with the given separator for fractions.

@@ -12,6 +12,7 @@
 #include "support/qt_wait.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -27,7 +28,8 @@ TEST(NumericText, ConvertsLocaleNumbersAndNamesTheFailure)
         {"60", S::Converted, 60}, {" -12 ", S::Converted, -12}, {"+7", S::Converted, 7},
         {"1E2", S::Converted, 100}, {"1e-1", S::Converted, 0}, {"2.5", S::Converted, 2},
         {"3.5", S::Converted, 4}, {"3000000000", S::Converted, 3000000000LL},
-        {"9007199254740993", S::Converted, 9007199254740993LL}, {"", S::Empty, 0}, {"   ", S::Empty, 0},
+        {"9007199254740993", S::Converted, 9007199254740993LL}, {"", S::Empty, 0}, {"   ", S::Invalid, 0},
+        {"1e-400", S::Invalid, 0}, {"0e-400", S::Converted, 0}, {"1e-310", S::Converted, 0},
         {"-", S::Invalid, 0}, {"E", S::Invalid, 0}, {"1-2", S::Invalid, 0}, {"1E", S::Invalid, 0},
         {"abc", S::Invalid, 0}, {"1,5", S::Invalid, 0}, {"9223372036854775807", S::OutOfBounds, 0},
         {"-9223372036854775808", S::OutOfBounds, 0}, {"99999999999999999999", S::OutOfBounds, 0},
@@ -44,6 +46,8 @@ TEST(NumericText, ConvertsLocaleNumbersAndNamesTheFailure)
     EXPECT_STREQ(invalid.message(), "Invalid numeric value");
     EXPECT_STREQ(outOfBounds.message(), "Value out of bounds");
     EXPECT_EQ(convertNumericText(QStringLiteral("1,5"), NumberKind::Float, QLatin1Char(',')).value, Variant(1.5));
+    EXPECT_EQ(convertNumericText(QStringLiteral("1e-400"), NumberKind::Float, QLatin1Char('.')).status, S::Invalid);
+    EXPECT_EQ(convertNumericText(QStringLiteral("1e400"), NumberKind::Float, QLatin1Char('.')).status, S::OutOfBounds);
 }
 
 TEST(NumericText, StepsFollowTheLimitRules)
@@ -200,6 +204,27 @@ TEST_F(NumericSpinEditTest, ALoneMinusIsRefusedKeepingTheFocusAndEscRestores)
     leave();
     EXPECT_EQ(reportedErrors().size(), 1);
     EXPECT_EQ(spin->Value(), Variant(std::int64_t{60}));
+}
+
+TEST_F(NumericSpinEditTest, PastedBlanksAndAnUnderflowAreNoNumberAndNeverZero)
+{
+    QApplication::clipboard()->setText(QStringLiteral("   "));
+    spin->Editor()->selectAll();
+    spin->Editor()->paste();
+    EXPECT_THROW(spin->Value(), Error);
+    leave();
+    EXPECT_EQ(reportedErrors(), QStringList{QStringLiteral("Invalid numeric value")});
+    ASSERT_TRUE(DORVANE_WAIT_FOR(spin->Editor()->hasFocus()));
+    EXPECT_EQ(spin->Text(), QStringLiteral("   "));
+
+    type(QStringLiteral("1e-400"));
+    QTest::keyClick(spin->Editor(), Qt::Key_Return);
+    EXPECT_EQ(reportedErrors().size(), 2);
+    EXPECT_EQ(reportedErrors().last(), QStringLiteral("Invalid numeric value"));
+    EXPECT_EQ(spin->Text(), QStringLiteral("1e-400"));
+    QTest::keyClick(spin->Editor(), Qt::Key_Escape);
+    leave();
+    EXPECT_EQ(spin->Value(), Variant(std::int64_t{60})) << "nothing was committed";
 }
 
 TEST_F(NumericSpinEditTest, EnterValidatesInPlace)
