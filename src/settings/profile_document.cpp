@@ -1,19 +1,36 @@
 #include "settings/profile_document.h"
 
-#include <vector>
-
 namespace dorvane {
 namespace {
 
+// Ctrl-Z is the DOS end-of-file mark that old editors leave after the last line.
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    switch (c) {
+    case ' ':
+    case '\t':
+    case '\n':
+    case '\v':
+    case '\f':
+    case '\r':
+    case '\x1A':
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::size_t firstNonBlank(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && isBlank(s[i]))
+        ++i;
+    return i;
 }
 
 std::string_view trimmed(std::string_view s)
 {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
+    s.remove_prefix(firstNonBlank(s));
     while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
@@ -37,61 +54,88 @@ bool sameName(std::string_view a, std::string_view b)
 // One line of the text: [begin, contentEnd) is its content, [contentEnd, end) its line end.
 struct Line
 {
-    enum class Kind { Other, Section, Key };
-
     std::size_t begin = 0;
     std::size_t contentEnd = 0;
     std::size_t end = 0;
-    Kind kind = Kind::Other;
-    std::string_view name;        // section or key name, trimmed
-    std::size_t valueBegin = 0;   // Key lines: first non-blank after "="
+
+    bool isTerminated() const { return end != contentEnd; }
 };
 
-Line classify(std::string_view text, std::size_t begin, std::size_t contentEnd, std::size_t end)
+// Walks the lines of a text; a line ends at LF, CRLF or a lone CR.
+class LineReader
 {
-    Line line;
-    line.begin = begin;
-    line.contentEnd = contentEnd;
-    line.end = end;
-    const std::string_view content = text.substr(begin, contentEnd - begin);
-    const std::string_view stripped = trimmed(content);
-    if (stripped.empty() || stripped.front() == ';')
-        return line;
-    if (stripped.front() == '[') {
-        std::string_view name = stripped.substr(1);
-        name = name.substr(0, name.find(']'));
-        line.kind = Line::Kind::Section;
-        line.name = trimmed(name);
-        return line;
+public:
+    explicit LineReader(std::string_view text) : m_text(text)
+    {
+        // A UTF-8 byte-order mark, as some editors save one, is not part of the first line.
+        constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+        if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+            m_next = ByteOrderMark.size();
     }
-    const std::size_t equals = content.find('=');
-    if (equals == std::string_view::npos)
-        return line;
-    line.kind = Line::Kind::Key;
-    line.name = trimmed(content.substr(0, equals));
-    std::size_t valueBegin = begin + equals + 1;
-    while (valueBegin < contentEnd && isBlank(text[valueBegin]))
-        ++valueBegin;
-    line.valueBegin = valueBegin;
-    return line;
+
+    bool next(Line &line)
+    {
+        const std::size_t size = m_text.size();
+        if (m_next >= size)
+            return false;
+        const char *const data = m_text.data();
+        std::size_t i = m_next;
+        while (i < size && data[i] != '\n' && data[i] != '\r')
+            ++i;
+        line.begin = m_next;
+        line.contentEnd = i;
+        if (i < size)
+            i += (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
+        line.end = i;
+        m_next = i;
+        return true;
+    }
+
+    std::string_view content(const Line &line) const
+    {
+        return m_text.substr(line.begin, line.contentEnd - line.begin);
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_next = 0;
+};
+
+// The name of a header line, or nothing when the line is no header.
+std::optional<std::string_view> headerName(std::string_view content)
+{
+    const std::size_t open = firstNonBlank(content);
+    if (open == content.size() || content[open] != '[')
+        return std::nullopt;
+    const std::size_t close = content.rfind(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return trimmed(content.substr(open + 1, close - open - 1));
 }
 
-std::vector<Line> splitLines(std::string_view text)
+// A key line. Offsets are into the whole text.
+struct KeyEntry
 {
-    std::vector<Line> lines;
-    // A UTF-8 byte-order mark, as some editors save one, is not part of the first line.
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    std::size_t begin = text.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
-    while (begin < text.size()) {
-        const std::size_t newline = text.find('\n', begin);
-        std::size_t contentEnd = newline == std::string_view::npos ? text.size() : newline;
-        const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
-        if (newline != std::string_view::npos && contentEnd > begin && text[contentEnd - 1] == '\r')
-            --contentEnd;
-        lines.push_back(classify(text, begin, contentEnd, end));
-        begin = end;
-    }
-    return lines;
+    std::string_view name;       // trimmed
+    std::size_t nameEnd = 0;     // just after the trimmed name
+    bool hasEquals = false;
+    std::size_t valueBegin = 0;  // with "=": the first non-blank after it
+};
+
+// Reads a line that is not a header as a key, or nothing for a blank or comment line.
+std::optional<KeyEntry> keyEntry(std::string_view content, std::size_t contentBegin)
+{
+    const std::string_view stripped = trimmed(content);
+    if (stripped.empty() || stripped.front() == ';')
+        return std::nullopt;
+    KeyEntry entry;
+    const std::size_t equals = content.find('=');
+    entry.hasEquals = equals != std::string_view::npos;
+    entry.name = entry.hasEquals ? trimmed(content.substr(0, equals)) : stripped;
+    entry.nameEnd = contentBegin + static_cast<std::size_t>(entry.name.data() - content.data()) + entry.name.size();
+    if (entry.hasEquals)
+        entry.valueBegin = contentBegin + equals + 1 + firstNonBlank(content.substr(equals + 1));
+    return entry;
 }
 
 std::string_view unquoted(std::string_view value)
@@ -102,12 +146,13 @@ std::string_view unquoted(std::string_view value)
     return value;
 }
 
-std::string_view lineEndOf(std::string_view text, std::string_view fallback)
+std::string_view firstLineEnd(std::string_view text)
 {
-    const std::size_t newline = text.find('\n');
-    if (newline == std::string_view::npos)
-        return fallback;
-    return (newline > 0 && text[newline - 1] == '\r') ? "\r\n" : "\n";
+    LineReader lines(text);
+    Line first;
+    if (!lines.next(first) || !first.isTerminated())
+        return "\n";
+    return text.substr(first.contentEnd, first.end - first.contentEnd);
 }
 
 bool hasLineBreak(std::string_view s)
@@ -118,24 +163,39 @@ bool hasLineBreak(std::string_view s)
 // Where a section starts and the lines that matter for one key inside it.
 struct KeyLocation
 {
-    const Line *section = nullptr;
-    const Line *key = nullptr;
-    const Line *lastKeyInSection = nullptr;
+    std::optional<Line> section;
+    std::optional<Line> key;
+    KeyEntry keyEntry;
+    std::optional<Line> lastKeyInSection;
+    std::optional<Line> lastLine; // of the whole text, when the section is missing
 };
 
-KeyLocation locate(const std::vector<Line> &lines, std::string_view section, std::string_view key)
+KeyLocation locate(std::string_view text, std::string_view section, std::string_view key)
 {
     KeyLocation found;
-    for (const Line &line : lines) {
-        if (line.kind == Line::Kind::Section) {
+    LineReader lines(text);
+    Line line;
+    bool inSection = false;
+    while (lines.next(line)) {
+        found.lastLine = line;
+        const std::string_view content = lines.content(line);
+        if (const std::optional<std::string_view> name = headerName(content)) {
             if (found.section)
                 break; // later sections of the same name are never consulted
-            if (sameName(line.name, section))
-                found.section = &line;
-        } else if (found.section && line.kind == Line::Kind::Key) {
-            found.lastKeyInSection = &line;
-            if (!found.key && sameName(line.name, key))
-                found.key = &line;
+            inSection = sameName(*name, section);
+            if (inSection)
+                found.section = line;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const std::optional<KeyEntry> entry = keyEntry(content, line.begin)) {
+            found.lastKeyInSection = line;
+            if (sameName(entry->name, key)) {
+                found.key = line;
+                found.keyEntry = *entry;
+                break;
+            }
         }
     }
     return found;
@@ -145,18 +205,17 @@ KeyLocation locate(const std::vector<Line> &lines, std::string_view section, std
 
 std::optional<std::string> ProfileDocument::value(std::string_view section, std::string_view key) const
 {
-    const std::vector<Line> lines = splitLines(m_text);
-    const KeyLocation found = locate(lines, section, key);
+    const KeyLocation found = locate(m_text, section, key);
     if (!found.key)
         return std::nullopt;
-    const Line &line = *found.key;
-    const std::string_view raw = std::string_view(m_text).substr(line.valueBegin, line.contentEnd - line.valueBegin);
-    const std::string_view value = unquoted(trimmed(raw));
-    return std::string(value.substr(0, MaxValueLength));
+    if (!found.keyEntry.hasEquals)
+        return std::string();
+    const std::size_t valueBegin = found.keyEntry.valueBegin;
+    const std::string_view raw = std::string_view(m_text).substr(valueBegin, found.key->contentEnd - valueBegin);
+    return std::string(unquoted(trimmed(raw)).substr(0, MaxValueLength));
 }
 
-bool ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value,
-                               std::string_view newDocumentLineEnd)
+bool ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
     const std::string_view sectionName = trimmed(section);
     const std::string_view keyName = trimmed(key);
@@ -168,35 +227,57 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key, s
     if (hasLineBreak(value))
         return false;
 
-    const std::string_view lineEnd = lineEndOf(m_text, newDocumentLineEnd);
-    const std::vector<Line> lines = splitLines(m_text);
-    const KeyLocation found = locate(lines, sectionName, keyName);
-
+    const KeyLocation found = locate(m_text, sectionName, keyName);
     if (found.key) {
-        m_text.replace(found.key->valueBegin, found.key->contentEnd - found.key->valueBegin, value);
+        const KeyEntry &entry = found.keyEntry;
+        const std::size_t contentEnd = found.key->contentEnd;
+        if (entry.hasEquals)
+            m_text.replace(entry.valueBegin, contentEnd - entry.valueBegin, value);
+        else
+            m_text.replace(entry.nameEnd, contentEnd - entry.nameEnd, "=" + std::string(value));
         return true;
     }
 
-    std::string keyLine = std::string(keyName) + '=' + std::string(value);
+    const std::string keyLine = std::string(keyName) + '=' + std::string(value);
     if (found.section) {
         const Line &after = found.lastKeyInSection ? *found.lastKeyInSection : *found.section;
-        const bool afterIsUnterminated = after.end == after.contentEnd;
         // A last line without a line end stays the last line without one.
-        const std::string insertion = afterIsUnterminated ? std::string(lineEnd) + keyLine
-                                                          : keyLine + std::string(lineEnd);
-        m_text.insert(after.end, insertion);
+        insertLines(after.end, after.isTerminated() ? keyLine + '\n' : '\n' + keyLine);
         return true;
     }
 
-    if (!m_text.empty()) {
-        if (m_text.back() != '\n')
-            m_text += lineEnd;
-        const std::size_t lastLineBegin = m_text.find_last_of('\n', m_text.size() - 2) + 1;
-        if (!trimmed(std::string_view(m_text).substr(lastLineBegin)).empty())
-            m_text += lineEnd;
+    std::string lines;
+    if (const std::optional<Line> &last = found.lastLine) {
+        if (!last->isTerminated())
+            lines += '\n';
+        const std::string_view lastContent = std::string_view(m_text).substr(last->begin, last->contentEnd - last->begin);
+        if (!trimmed(lastContent).empty())
+            lines += '\n'; // a blank line before the new section
     }
-    m_text += '[' + std::string(sectionName) + ']' + std::string(lineEnd) + keyLine + std::string(lineEnd);
+    lines += '[' + std::string(sectionName) + "]\n" + keyLine + '\n';
+    insertLines(m_text.size(), lines);
     return true;
+}
+
+void ProfileDocument::insertLines(std::size_t at, std::string_view lines)
+{
+    const std::string_view lineEnd = firstLineEnd(m_text);
+    std::string insertion;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] != '\n') {
+            insertion += lines[i];
+            continue;
+        }
+        const char before = !insertion.empty() ? insertion.back() : at > 0 ? m_text[at - 1] : '\0';
+        const char after = i + 1 < lines.size() ? (lines[i + 1] == '\n' ? lineEnd.front() : lines[i + 1])
+                           : at < m_text.size() ? m_text[at]
+                                                : '\0';
+        // A CR before an LF would make the two one line end, swallowing a line; a CRLF never
+        // joins with its neighbours.
+        const bool wouldJoin = (lineEnd == "\r" && after == '\n') || (lineEnd == "\n" && before == '\r');
+        insertion += wouldJoin ? std::string_view("\r\n") : lineEnd;
+    }
+    m_text.insert(at, insertion);
 }
 
 } // namespace dorvane

@@ -4,10 +4,10 @@
 
 namespace dorvane {
 
-// A private-profile file on disk (see ProfileDocument for the format). Every read loads the
-// file afresh; a missing or unreadable file reads as empty. Every write replaces the whole
-// file atomically: a temporary file beside it, carrying the old file's permissions, is
-// renamed over it, so a failure or a crash leaves either the old file or the new one.
+// A private-profile file on disk (see ProfileDocument for the format, ProfileText for the
+// encodings). Every read loads the file afresh; a missing or unreadable file reads as empty.
+// Every write goes through replaceFileContents: atomic where the folder allows it, and never
+// over a file the user may not write.
 class ProfileFile
 {
 public:

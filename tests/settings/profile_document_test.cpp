@@ -31,7 +31,7 @@ TEST(ProfileDocumentRead, FindsValuesAsTheProfileFunctionsDo)
         {"empty value is present", "[Time]\nHours=\n", ""},
         {"first duplicate key wins", "[Time]\nHours=1\nHOURS=2\n", "1"},
         {"first duplicate section wins", "[Time]\nMins=1\n[TIME]\nHours=2\n", std::nullopt},
-        {"line without equals is no key", "[Time]\nHours\n", std::nullopt},
+        {"line without equals is a key with no value", "[Time]\nHours\n", ""},
         {"comment line is no key", "[Time]\n;Hours=5\n", std::nullopt},
         {"key of another section", "[Voice]\nHours=5\n[Time]\n", std::nullopt},
         {"key before any section", "Hours=5\n[Time]\n", std::nullopt},
