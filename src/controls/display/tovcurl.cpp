@@ -1,9 +1,9 @@
 #include "tovcurl.h"
 
+#include "controls/base/address_launcher.h"
 #include "controls/base/platform.h"
 
 #include <QCursor>
-#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -105,7 +105,9 @@ void TOvcURL::Click()
 {
     if (!m_url.isEmpty()) {
         const QUrl address = QUrl::fromUserInput(m_url.left(MaxAddressLength));
-        if (!address.isValid() || !QDesktopServices::openUrl(address))
+        if (address.isValid())
+            dorvane::openAddress(address, [] { dorvane::Beep(); });
+        else
             dorvane::Beep();
     }
     TCustomLabel::Click();

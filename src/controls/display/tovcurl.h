@@ -43,6 +43,8 @@ public:
     void SetCursor(int cursor);
 
     void Loaded() override;
+    // Hands the address to the desktop and returns without waiting for it; a launcher that
+    // cannot start or reports failure beeps once it has ended.
     void Click() override;
 
     // A mouse move at `point` (client coordinates): starts the hover when inside.

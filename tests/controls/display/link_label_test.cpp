@@ -1,11 +1,13 @@
+#include "controls/base/address_launcher.h"
 #include "controls/base/platform.h"
 #include "controls/display/tovcurl.h"
+#include "support/qt_wait.h"
 #include "test_window.h"
 
 #include <QCursor>
-#include <QDesktopServices>
+#include <QFile>
 #include <QSignalSpy>
-#include <QUrl>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -14,16 +16,43 @@ constexpr int clBlue = 0xFF0000;
 constexpr int clGreen = 0x008000;
 const QString address = QStringLiteral("https://www.example.org/");
 
-// Catches the addresses the label asks the desktop to open.
-class AddressCatcher : public QObject
+// A launcher of ours in place of the desktop's: a script that records the address it is
+// given and exits with the chosen status.
+class StandInLauncher
 {
-    Q_OBJECT
 public:
-    AddressCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
-    ~AddressCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
+    explicit StandInLauncher(int exitStatus)
+    {
+        QFile script(m_dir.filePath(QStringLiteral("launcher")));
+        script.open(QIODevice::WriteOnly);
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\nexit %2\n")
+                         .arg(m_dir.filePath(QStringLiteral("opened")))
+                         .arg(exitStatus)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_previous = dorvane::setAddressLauncher(script.fileName());
+    }
+    // A launcher program that does not exist.
+    StandInLauncher() { m_previous = dorvane::setAddressLauncher(m_dir.filePath(QStringLiteral("missing"))); }
+    ~StandInLauncher()
+    {
+        EXPECT_TRUE(waitUntilEnded()) << "no launcher outlives its test";
+        dorvane::setAddressLauncher(m_previous);
+    }
+
+    QStringList opened() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("opened")));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    static bool waitUntilEnded() { return DORVANE_WAIT_FOR(dorvane::runningAddressLaunchers() == 0); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
 };
 
 struct LinkWindow
@@ -102,7 +131,7 @@ TEST(LinkLabel, HoverHighlightsOnceAndThePollEndsIt)
 
 TEST(LinkLabel, VisitedColourAfterAClickWhenAskedFor)
 {
-    AddressCatcher catcher;
+    StandInLauncher launcher(0);
     LinkWindow w;
     w.link->HoverAt(QPoint(2, 2));
     w.link->Click();
@@ -150,39 +179,48 @@ TEST(LinkLabel, ColoursChangedDuringAHoverStillEndItInTheColourFromBefore)
     EXPECT_EQ(w.link->Font()->Color(), clBlue);
 }
 
-TEST(LinkLabel, ClickOpensTheAddressThenFiresOnClick)
+TEST(LinkLabel, ClickStartsTheLauncherThenFiresOnClickWithoutWaiting)
 {
-    AddressCatcher catcher;
+    StandInLauncher launcher(0);
     LinkWindow w;
     showActive(w.form);
-    QStringList order;
-    QObject::connect(w.link, &TCustomLabel::OnClick, &w.form, [&] { order << QString::number(catcher.opened.size()); });
+    QList<int> runningAtClick;
+    QObject::connect(w.link, &TCustomLabel::OnClick, &w.form, [&] { runningAtClick << dorvane::runningAddressLaunchers(); });
     QTest::mouseClick(w.link, Qt::LeftButton, {}, QPoint(4, 4));
-    ASSERT_EQ(catcher.opened.size(), 1);
-    EXPECT_EQ(catcher.opened[0], QUrl(address));
-    EXPECT_EQ(order, QStringList{QStringLiteral("1")});
+    EXPECT_EQ(runningAtClick, QList<int>{1}) << "asked to open before OnClick, and not waited for";
+    ASSERT_TRUE(launcher.waitUntilEnded());
+    EXPECT_EQ(launcher.opened(), QStringList{address});
     EXPECT_EQ(w.beeps, 0);
 
     w.link->SetURL(QStringLiteral("https://example.org/") + QString(2000, QLatin1Char('a')));
     w.link->Click();
-    EXPECT_EQ(catcher.opened.last().toString().size(), TOvcURL::MaxAddressLength);
+    ASSERT_TRUE(launcher.waitUntilEnded());
+    EXPECT_EQ(launcher.opened().last().size(), TOvcURL::MaxAddressLength);
 }
 
-TEST(LinkLabel, AFailingOpenBeepsOnceAndStillFiresOnClick)
+TEST(LinkLabel, ALauncherThatFailsOrCannotStartBeepsOnceAndOnClickStillFires)
 {
     LinkWindow w;
-    w.link->SetURL(QStringLiteral("nosuchscheme://nowhere"));
     QSignalSpy clicks(w.link, &TCustomLabel::OnClick);
-    w.link->Click();
-    EXPECT_EQ(w.beeps, 1);
-    EXPECT_EQ(clicks.count(), 1);
-    w.link->Click();
-    EXPECT_EQ(w.beeps, 2);
+    {
+        StandInLauncher failing(3); // starts, then reports failure (no browser, say)
+        w.link->Click();
+        EXPECT_EQ(w.beeps, 0) << "the failure is known only once the launcher has ended";
+        ASSERT_TRUE(failing.waitUntilEnded());
+        EXPECT_EQ(failing.opened(), QStringList{address});
+        EXPECT_EQ(w.beeps, 1);
+    }
+    {
+        StandInLauncher missing;
+        w.link->Click();
+        ASSERT_TRUE(missing.waitUntilEnded());
+        EXPECT_EQ(w.beeps, 2);
+    }
+    EXPECT_EQ(clicks.count(), 2);
 
     w.link->SetURL(QString());
     w.link->Click();
-    EXPECT_EQ(w.beeps, 2) << "no address, no shell call, no beep";
+    EXPECT_EQ(dorvane::runningAddressLaunchers(), 0) << "no address, no launcher";
+    EXPECT_EQ(w.beeps, 2);
     EXPECT_EQ(clicks.count(), 3);
 }
-
-#include "link_label_test.moc"
