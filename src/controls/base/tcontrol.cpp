@@ -86,6 +86,14 @@ void TControl::SetShowHint(bool v)
     m_parentShowHint = false;
 }
 
+const TControl *TControl::HintControl() const
+{
+    for (const QWidget *w = this; w; w = w->parentWidget())
+        if (auto *c = qobject_cast<const TControl *>(w); c && c->ShowHint())
+            return c;
+    return nullptr;
+}
+
 QString TControl::EffectiveHint() const
 {
     for (const QWidget *w = this; w; w = w->parentWidget())
@@ -161,8 +169,9 @@ bool TControl::event(QEvent *e)
     switch (e->type()) {
     case QEvent::ToolTip: {
         auto *help = static_cast<QHelpEvent *>(e);
-        const QString hint = EffectiveHint();
-        if (ShowHint() && !hint.isEmpty())
+        const TControl *owner = HintControl();
+        const QString hint = owner ? owner->EffectiveHint() : QString();
+        if (!hint.isEmpty())
             QToolTip::showText(help->globalPos(), hint, this);
         else
             QToolTip::hideText();

@@ -73,6 +73,9 @@ public:
     void SetParentShowHint(bool v) { m_parentShowHint = v; }
     // The first non-empty hint from this control up through its parents.
     QString EffectiveHint() const;
+    // Whose tooltip shows while the mouse rests here: this control, or else the nearest parent
+    // whose ShowHint is true; none when no control on the way shows hints.
+    const TControl *HintControl() const;
 
     int TabOrder() const { return m_tabOrder; }
     void SetTabOrder(int v) { m_tabOrder = v; }

@@ -262,6 +262,14 @@ TEST(PageControl, ThePageHintShowsOverItsControlsButNotOverTheTabs)
     QApplication::sendEvent(w->colour, &overColour);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Normal background color of the clock."));
     QToolTip::hideText();
+
+    // A control that shows no hints of its own hands the tooltip to the nearest parent that does.
+    w->options->SetHint(QStringLiteral("Not shown"));
+    w->options->SetShowHint(false);
+    QHelpEvent overOptions(QEvent::ToolTip, QPoint(2, 2), w->options->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(w->options, &overOptions);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Normal background color of the clock."));
+    QToolTip::hideText();
 }
 
 TEST(PageControl, PageIndexOutOfRangeRaisesAndKeepsTheOrder)
