@@ -400,16 +400,10 @@ QRect TcxPageControl::PageArea() const
 {
     const int band = tabBandHeight();
     const QRect all = rect();
-    switch (m_tabPosition) {
-    case tpBottom:
+    if (m_tabPosition == tpBottom)
         return QRect(FrameWidth, FrameWidth, all.width() - 2 * FrameWidth, all.height() - band - FrameWidth);
-    case tpLeft:
-        return QRect(band, FrameWidth, all.width() - band - FrameWidth, all.height() - 2 * FrameWidth);
-    case tpRight:
-        return QRect(FrameWidth, FrameWidth, all.width() - band - FrameWidth, all.height() - 2 * FrameWidth);
-    case tpTop:
-        break;
-    }
+    // Tabs on the left or right run along the top as well: one row of upright tabs the user can
+    // see and click, rather than a band beside the pages.
     return QRect(FrameWidth, band, all.width() - 2 * FrameWidth, all.height() - band - FrameWidth);
 }
 
@@ -417,15 +411,8 @@ QRect TcxPageControl::tabRowRect() const
 {
     const int tab = tabBandHeight() - 2 * FrameWidth;
     const QRect area = PageArea();
-    switch (m_tabPosition) {
-    case tpBottom:
+    if (m_tabPosition == tpBottom)
         return QRect(FrameWidth, area.bottom() + 1 + FrameWidth, width() - 2 * FrameWidth, tab);
-    case tpTop:
-    case tpLeft:
-    case tpRight:
-        break;
-    }
-    // Side tabs are laid out along the top edge of the band as well; the window uses the bottom.
     return QRect(FrameWidth, area.top() - FrameWidth - tab, width() - 2 * FrameWidth, tab);
 }
 

@@ -111,6 +111,26 @@ TEST(PageControl, PageAreaAndTabsAtTheBottom)
     EXPECT_EQ(w.config->PageIndex(), 1);
 }
 
+TEST(PageControl, TabsOnTheLeftOrRightRunAlongTheTopWhereTheyCanBeClicked)
+{
+    for (auto position : {TcxPageControl::tpTop, TcxPageControl::tpLeft, TcxPageControl::tpRight}) {
+        SCOPED_TRACE(position);
+        auto w = shownWindow();
+        w->pages->SetTabPosition(position);
+        const QRect area = w->pages->PageArea();
+        EXPECT_EQ(area.width(), 604);
+        EXPECT_EQ(w->display->geometry(), area);
+        for (int i : {0, 1}) {
+            const QRect tab = w->pages->TabRect(i);
+            EXPECT_TRUE(w->pages->rect().contains(tab)) << "tab " << i;
+            EXPECT_LT(tab.bottom(), area.top()) << "tab " << i;
+        }
+        w->clickTab(1);
+        EXPECT_EQ(w->pages->ActivePage(), w->config);
+        EXPECT_EQ(w->pages->TabPosition(), position) << "the stored position is kept";
+    }
+}
+
 TEST(PageControl, ClickingATabFocusesTheControlThenShowsThePage)
 {
     auto w = shownWindow();
