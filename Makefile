@@ -1,9 +1,10 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README, `make run` and `make test`, and the ways to install.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX ?= /usr/local
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench package install uninstall clean
 
 all: build
 
@@ -24,6 +25,18 @@ test: build
 
 bench: build
 	@ls $(BUILD_DIR)/bench/ 2>/dev/null
+
+# A Debian package in the build folder: dorvane_<version>_<arch>.deb.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# After `make build`, as root for a system prefix: `sudo make install`.
+install:
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+
+uninstall:
+	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+	-rmdir $(PREFIX)/share/dorvane $(PREFIX)/share/doc/dorvane
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth imagemagick
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
+  desktop-file-utils appstream groff-base lintian dpkg-dev file xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
