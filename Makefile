@@ -30,13 +30,17 @@ bench: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# After `make build`, as root for a system prefix: `sudo make install`.
+# After `make build`, as root for a system prefix: `sudo make install`. The list of installed
+# files is moved out of CMake's own manifest, which every later install (the tests' and the
+# package's too) rewrites, and which would otherwise stay root's.
 install:
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+	mv $(BUILD_DIR)/install_manifest.txt $(BUILD_DIR)/installed-files.txt
 
 uninstall:
-	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+	xargs -d '\n' rm -f < $(BUILD_DIR)/installed-files.txt
 	-rmdir $(PREFIX)/share/dorvane $(PREFIX)/share/doc/dorvane
+	rm -f $(BUILD_DIR)/installed-files.txt
 
 clean:
 	rm -rf $(BUILD_DIR)
