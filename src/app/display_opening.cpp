@@ -3,6 +3,7 @@
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace dorvane {
 
