@@ -66,7 +66,7 @@ inline int runQtBenchmarks(int argc, char **argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    setMaximizedAreaHook([] { return QSize(3840, 2160); });
+    setMaximizedAreaHook([] { return QRect(0, 0, 3840, 2160); });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

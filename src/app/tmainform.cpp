@@ -101,15 +101,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
 }
 
-void TMainForm::showEvent(QShowEvent *event)
-{
-    if (!m_positioned) {
-        m_positioned = true;
-        ApplyPosition();
-    }
-    TForm::showEvent(event);
-}
-
 void TMainForm::btnStartClick()
 {
     m_engine.StartClock();

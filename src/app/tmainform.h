@@ -71,7 +71,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // WindowPort
@@ -130,5 +129,4 @@ private:
     dorvane::SettingsLocation m_location;
     std::unique_ptr<dorvane::SettingsFile> m_settings;
     std::unique_ptr<dorvane::ClipPlayer> m_player;
-    bool m_positioned = false;
 };

@@ -172,6 +172,9 @@ public:
     void KeepProportions();
     void FillMinMaxInfo(dorvane::MinMaxInfo &info);
     void DisplayChanged();
+    // The window system's frame around the form changed size (a window manager framed it):
+    // the initial bounds, while they hold, are outer bounds, and the fonts follow the outer size.
+    void FrameChanged();
     void PaintBackground(QPainter &dc);
     void SyncFormFont();
     void ScaleStatusBars();

@@ -37,7 +37,9 @@ QSize TElasticForm::formOuterSize() const
 
 void TElasticForm::InitializeLayout()
 {
-    const QSize screen = dorvane::MaximizedArea(m_form);
+    // Positions below are worked out within the area, then moved to where it lies on the desktop.
+    const QRect area = dorvane::PrimaryMaximizedArea();
+    const QSize screen = area.size();
     if (!m_resolutionIndependence) {
         m_designScreenWidth = screen.width();
         m_designScreenHeight = screen.height();
@@ -97,8 +99,8 @@ void TElasticForm::InitializeLayout()
         break;
     case TForm::poMainFormCenter:
         if (const TForm *main = mainFormOtherThan(m_form)) {
-            m_initialLeft = main->Left() + (main->Width() - m_initialWidth) / 2;
-            m_initialTop = main->Top() + (main->Height() - m_initialHeight) / 2;
+            m_initialLeft = main->Left() - area.left() + (main->Width() - m_initialWidth) / 2;
+            m_initialTop = main->Top() - area.top() + (main->Height() - m_initialHeight) / 2;
         }
         break;
     default:
@@ -108,8 +110,9 @@ void TElasticForm::InitializeLayout()
         m_initialLeft = (m_screenWidth - m_initialWidth) / 2;
     if (m_initialTop + m_initialHeight > m_screenHeight)
         m_initialTop = (m_screenHeight - m_initialHeight) / 2;
-    m_initialLeft = std::max(0, m_initialLeft);
-    m_initialTop = std::max(0, m_initialTop);
+    // The frame's top-left corner, and so the title bar, stays inside the area.
+    m_initialLeft = area.left() + std::max(0, m_initialLeft);
+    m_initialTop = area.top() + std::max(0, m_initialTop);
     m_posChangeCount = 0;
 }
 
@@ -261,6 +264,24 @@ void TElasticForm::DisplayChanged()
     HideControls();
     Rescale();
     ShowControls();
+}
+
+void TElasticForm::FrameChanged()
+{
+    // Before the first layout or during a drag the next rescale sees the new frame anyway.
+    if (!m_hooked || !m_active || m_initPending || m_capturePending || m_sizing
+        || m_form->WindowState() == TForm::wsMinimized)
+        return;
+    QWidget *focus = dorvane::FocusedWidget();
+    HideControls();
+    if (!m_userSized && m_form->WindowState() == TForm::wsNormal)
+        m_form->SetBounds(m_initialLeft, m_initialTop, m_initialWidth, m_initialHeight);
+    Rescale();
+    ShowControls();
+    const QSize outer = formOuterSize();
+    m_lastWidth = outer.width();
+    m_lastHeight = outer.height();
+    restoreFocusTo(focus);
 }
 
 bool TElasticForm::paintsBackground() const

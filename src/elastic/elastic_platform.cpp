@@ -22,11 +22,19 @@ constexpr int ShowNormal = 1, ShowMinimized = 2, ShowMaximized = 3;
 QSize MaximizedArea(const QWidget *widget)
 {
     if (areaHook())
-        return areaHook()();
+        return areaHook()().size();
     QScreen *screen = widget ? widget->screen() : nullptr;
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry().size() : QSize();
+}
+
+QRect PrimaryMaximizedArea()
+{
+    if (areaHook())
+        return areaHook()();
+    QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 MaximizedAreaHook setMaximizedAreaHook(MaximizedAreaHook hook)

@@ -1,6 +1,7 @@
 #pragma once
 #include "elastic_messages.h"
 
+#include <QRect>
 #include <QSize>
 #include <functional>
 
@@ -11,8 +12,12 @@ namespace dorvane {
 
 // The size of the screen area a maximized window covers, for the screen the widget is on.
 QSize MaximizedArea(const QWidget *widget);
-// Tests pin the screen size; an empty hook restores the real screen. Returns the previous hook.
-using MaximizedAreaHook = std::function<QSize()>;
+// Where a new window opens: the area a maximized window covers on the primary screen, in
+// desktop coordinates.
+QRect PrimaryMaximizedArea();
+// Tests pin the area (for every screen); an empty hook restores the real screens. Returns the
+// previous hook.
+using MaximizedAreaHook = std::function<QRect()>;
 MaximizedAreaHook setMaximizedAreaHook(MaximizedAreaHook hook);
 
 // The widget that has the keyboard focus (the platform's focus handle), or nullptr.

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace dorvane {
@@ -35,7 +36,15 @@ quintptr QtMessageAdapter::sizeKind() const
 
 bool QtMessageAdapter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_translating || watched != m_component->Form())
+    if (!m_translating)
+        return false;
+    if (watched == m_handle) {
+        // Seen before the form paints what the window system exposed.
+        if (event->type() == QEvent::Expose && m_handle->isExposed())
+            checkFrame();
+        return false;
+    }
+    if (watched != m_component->Form())
         return false;
     switch (event->type()) {
     case QEvent::Resize:
@@ -43,6 +52,8 @@ bool QtMessageAdapter::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Move:
         send(ElasticMessageId::WindowPosChanging);
+        if (event->spontaneous())
+            checkFrame();
         break;
     case QEvent::WindowStateChange:
         onWindowStateChange(static_cast<QWindowStateChangeEvent *>(event));
@@ -52,6 +63,8 @@ bool QtMessageAdapter::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Show:
         watchScreen();
+        watchWindowHandle();
+        m_frameInLayout = m_component->Form()->FrameExtra();
         send(ElasticMessageId::ShowWindow, 1);
         updateLimits();
         break;
@@ -118,7 +131,9 @@ void QtMessageAdapter::onWindowStateChange(const QWindowStateChangeEvent *event)
 {
     const Qt::WindowStates before = event->oldState();
     const Qt::WindowStates now = m_component->Form()->windowState();
-    m_stateJustChanged = true;
+    // Only maximizing and restoring from maximized bring a resize of their own; a window that
+    // comes back from the taskbar keeps its size, and the next resize is the user's.
+    m_stateJustChanged = (before & Qt::WindowMaximized) != (now & Qt::WindowMaximized);
     if ((now & Qt::WindowMinimized) && !(before & Qt::WindowMinimized))
         send(ElasticMessageId::SysCommand, ScMinimize);
     else if ((now & Qt::WindowMaximized) && !(now & Qt::WindowMinimized) && !(before & Qt::WindowMaximized))
@@ -158,8 +173,31 @@ void QtMessageAdapter::watchScreen()
     disconnect(m_screenConnection);
     m_screen = screen;
     if (screen)
-        m_screenConnection = connect(screen, &QScreen::availableGeometryChanged, this,
+        // A new resolution or screen size; a panel that appears or goes leaves the display as it is.
+        m_screenConnection = connect(screen, &QScreen::geometryChanged, this,
                                      [this] { send(ElasticMessageId::DisplayChange); });
+}
+
+void QtMessageAdapter::watchWindowHandle()
+{
+    QWindow *handle = m_component->Form()->windowHandle();
+    if (handle == m_handle)
+        return;
+    if (m_handle)
+        m_handle->removeEventFilter(this);
+    m_handle = handle;
+    if (handle)
+        handle->installEventFilter(this);
+}
+
+void QtMessageAdapter::checkFrame()
+{
+    const QSize frame = m_component->Form()->FrameExtra();
+    if (frame == m_frameInLayout)
+        return;
+    m_frameInLayout = frame;
+    m_component->FrameChanged();
+    updateLimits();
 }
 
 void QtMessageAdapter::updateLimits()
@@ -170,13 +208,14 @@ void QtMessageAdapter::updateLimits()
     ElasticMessage message(ElasticMessageId::GetMinMaxInfo);
     message.minMaxInfo = &info;
     m_component->FormWndProc(message);
-    if (info == m_applied)
-        return;
-    m_applied = info;
-    // Qt has no tracking record asked for on demand: the limits become the form's own, in
-    // client terms.
     TForm *form = m_component->Form();
     const QSize extra = form->FrameExtra();
+    if (info == m_applied && extra == m_appliedFrame)
+        return;
+    m_applied = info;
+    m_appliedFrame = extra;
+    // Qt has no tracking record asked for on demand: the limits become the form's own, in
+    // client terms.
     m_applyingLimits = true;
     form->setMinimumSize(std::max(0, info.minTrackSize.width() - extra.width()),
                          std::max(0, info.minTrackSize.height() - extra.height()));

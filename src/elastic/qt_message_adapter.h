@@ -7,6 +7,7 @@
 
 class TElasticForm;
 class QScreen;
+class QWindow;
 class QResizeEvent;
 class QWindowStateChangeEvent;
 
@@ -19,6 +20,9 @@ namespace dorvane {
 // Qt on most desktops does not report the start and end of an interactive resize, so a burst
 // of resize events from the window system (not caused by the program) counts as one drag,
 // which ends after a short quiet period.
+//
+// A window manager frames the window only after it is shown: the frame is known once the
+// window is first exposed, and the layout then follows the real frame before it is drawn.
 class QtMessageAdapter final : public QObject
 {
     Q_OBJECT
@@ -47,6 +51,8 @@ private:
     void onWindowStateChange(const QWindowStateChangeEvent *event);
     bool onPaint();
     void watchScreen();
+    void watchWindowHandle();
+    void checkFrame();
     void updateLimits();
 
     TElasticForm *m_component;
@@ -57,6 +63,9 @@ private:
     bool m_stateJustChanged = false;
     bool m_applyingLimits = false;
     MinMaxInfo m_applied;
+    QSize m_appliedFrame;
+    QSize m_frameInLayout;
+    QPointer<QWindow> m_handle;
     QPointer<QScreen> m_screen;
     QMetaObject::Connection m_screenConnection;
 };

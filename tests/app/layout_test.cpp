@@ -253,11 +253,11 @@ TEST_F(LayoutTest, NoOptionIsChosenByTheLayoutButEachByTheSettingsBeforeTheFirst
     EXPECT_FALSE(QString::fromUtf8(QJsonDocument(layout).toJson()).contains(QStringLiteral("ItemIndex")));
 }
 
-TEST_F(LayoutTest, TheWindowOpensInTheMiddleOfTheDesktop)
+TEST_F(LayoutTest, TheWindowOpensInTheMiddleOfThePrimaryScreensUsableArea)
 {
     TMainForm &w = open();
-    const QRect desktop = w.screen()->virtualGeometry();
-    const QRect frame = w.frameGeometry();
-    EXPECT_LE(std::abs(frame.center().x() - desktop.center().x()), 1);
-    EXPECT_LE(std::abs(frame.center().y() - desktop.center().y()), 1);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect outer = w.BoundsRect();
+    EXPECT_EQ(outer.size(), QSize(616, 468));
+    EXPECT_EQ(outer.topLeft(), area.topLeft() + QPoint((area.width() - 616) / 2, (area.height() - 468) / 2));
 }

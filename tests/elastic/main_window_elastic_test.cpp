@@ -361,6 +361,23 @@ TEST_F(MainWindowElastic, UserDragRelayoutsOnceWhenItEnds)
     EXPECT_EQ(layout(), dragged);
 }
 
+TEST_F(MainWindowElastic, ADragAfterMinimizeAndRestoreStillRelayoutsOnlyAtItsEnd)
+{
+    openWindow();
+    m_window->showMinimized();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(m_window->isMinimized()));
+    m_window->showNormal();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!m_window->isMinimized()));
+    QApplication::processEvents();
+
+    const Layout before = layout();
+    ASSERT_NO_FATAL_FAILURE(dragOuterTo({QSize(800, 600)}));
+    EXPECT_TRUE(m_elastic->Adapter()->IsDragging());
+    EXPECT_EQ(layout(), before) << "the first step of the drag is a drag step too";
+    m_elastic->Adapter()->FinishDrag();
+    expectScaledLayout();
+}
+
 TEST_F(MainWindowElastic, MaximizeFillsTheScreenAndRestoreReturnsToTheSameLayout)
 {
     openWindow();

@@ -146,7 +146,7 @@ bool send(TElasticForm *e, ElasticMessageId id, quintptr wParam)
 
 void ElasticRules::SetUp()
 {
-    m_previousHook = dorvane::setMaximizedAreaHook([this] { return m_screen; });
+    m_previousHook = dorvane::setMaximizedAreaHook([this] { return m_area; });
     w = buildMirror();
 }
 

@@ -51,10 +51,12 @@ protected:
     void showAndActivate();
     // A programmatic size change of the outer bounds, as the window system reports it.
     void resizeTo(int width, int height, quintptr kind = dorvane::SizeRestored);
-    void setScreen(QSize size) { m_screen = size; }
+    void setScreen(QSize size) { m_area = QRect(QPoint(), size); }
+    // The maximized area where it lies on the desktop (a screen right of another, a panel above).
+    void setArea(QRect area) { m_area = area; }
 
     std::unique_ptr<MirrorWindow> w;
-    QSize m_screen{1255, 1004};
+    QRect m_area{0, 0, 1255, 1004};
     dorvane::MaximizedAreaHook m_previousHook;
 };
 

@@ -313,6 +313,14 @@ TEST_F(ElasticRules, InitialBoundsFollowThePositionKindAndStayOnScreen)
     setScreen({501, 401});
     EXPECT_EQ(initialBounds(TForm::poDesigned, {327, 295}), QRect(0, 0, 616, 468));
     EXPECT_EQ(initialBounds(TForm::poDesktopCenter, {327, 295}), QRect(0, 0, 616, 468));
+
+    // The primary screen right of another, under a 24-pixel panel: the same rules within its
+    // usable area, the title bar never above it.
+    setArea({1280, 24, 1255, 1004});
+    EXPECT_EQ(initialBounds(TForm::poDesktopCenter, {0, 0}), QRect(1280 + 319, 24 + 268, 616, 468));
+    EXPECT_EQ(initialBounds(TForm::poDesigned, {-40, -30}), QRect(1280, 24, 616, 468));
+    setArea({1280, 24, 640, 376});
+    EXPECT_EQ(initialBounds(TForm::poDesktopCenter, {0, 0}), QRect(1280 + 12, 24, 616, 468));
 }
 
 TEST_F(ElasticRules, KeptProportionsBoundTheMaximumAndCorrectADrag)

@@ -22,6 +22,14 @@ QList<QPointer<TControl>> controlsUpTo(QWidget *from, QWidget *stop)
     return chain;
 }
 
+// Where the focus of `target`'s window is: in a window that is not active, the control that
+// gets the focus when it activates.
+QWidget *focusIn(const QWidget *target)
+{
+    const QWidget *window = target->window();
+    return window->isActiveWindow() ? QApplication::focusWidget() : window->focusWidget();
+}
+
 QWidget *commonAncestor(QWidget *a, QWidget *b)
 {
     for (QWidget *w = a; w; w = w->parentWidget())
@@ -32,11 +40,34 @@ QWidget *commonAncestor(QWidget *a, QWidget *b)
 
 } // namespace
 
+FocusWalk *FocusWalk::instance()
+{
+    static FocusWalk *walk = nullptr;
+    if (!walk && qApp)
+        walk = new FocusWalk(qApp);
+    return walk;
+}
+
 void FocusWalk::install()
 {
-    static FocusWalk *instance = nullptr;
-    if (!instance && qApp)
-        instance = new FocusWalk(qApp);
+    instance();
+}
+
+void FocusWalk::focusInInactiveWindow(QWidget *to, Qt::FocusReason reason)
+{
+    FocusWalk *self = instance();
+    QWidget *window = to->window();
+    QWidget *from = window->focusWidget();
+    if (!from && self)
+        from = self->m_lastIn.value(window);
+    to->setFocus(reason);
+    if (window->focusWidget() != to || !self)
+        return;
+    // Recorded as this walk's own move, so the activation's report of it finds nothing to do.
+    self->m_lastIn[window] = to;
+    self->m_last = to;
+    if (from != to)
+        walk(from, to);
 }
 
 FocusWalk::FocusWalk(QObject *parent) : QObject(parent)
@@ -68,11 +99,15 @@ void FocusWalk::walk(QWidget *from, QWidget *to)
 {
     QWidget *common = from ? commonAncestor(from, to) : nullptr;
     QPointer<QWidget> target = to;
+    // A handler that moved the focus elsewhere (or destroyed its target) ends the walk.
+    const auto focusMoved = [&target, to] {
+        return to ? !target || focusIn(target) != target : QApplication::focusWidget() != nullptr;
+    };
     for (const QPointer<TControl> &c : controlsUpTo(from, common)) {
         if (!c)
             continue;
         c->DoExit();
-        if (QApplication::focusWidget() != target)
+        if (focusMoved())
             return;
     }
     QList<QPointer<TControl>> down = controlsUpTo(to, common);
@@ -81,7 +116,7 @@ void FocusWalk::walk(QWidget *from, QWidget *to)
         if (!c)
             continue;
         c->DoEnter();
-        if (QApplication::focusWidget() != target)
+        if (focusMoved())
             return;
     }
 }

@@ -21,8 +21,14 @@ public:
     // The walk itself, for a move from `from` to `to` (either may be null).
     static void walk(QWidget *from, QWidget *to);
 
+    // Gives `to` the focus in a window that is not active yet. Qt only records such a move and
+    // reports it once the window activates, which may be after a click has been handled; the
+    // walk runs now instead, and the activation fires nothing a second time.
+    static void focusInInactiveWindow(QWidget *to, Qt::FocusReason reason);
+
 private:
     explicit FocusWalk(QObject *parent);
+    static FocusWalk *instance();
     void onFocusChanged(QWidget *old, QWidget *now);
 
     QPointer<QWidget> m_last;

@@ -1,6 +1,8 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QWidget>
+#include <QWindow>
 #include <cstdint>
 
 namespace dorvane {
@@ -84,6 +86,16 @@ BeepHook setBeepHook(BeepHook hook)
     BeepHook previous = std::move(beepHook());
     beepHook() = std::move(hook);
     return previous;
+}
+
+void MoveFrameTo(QWidget *window, QPoint topLeft)
+{
+    window->move(topLeft);
+    // A window that exists on the screen but has no frame yet is placed by its client area;
+    // only the window handle can say that the point is meant for the frame.
+    const bool framed = window->frameGeometry().size() != window->geometry().size();
+    if (window->testAttribute(Qt::WA_WState_Created) && window->windowHandle() && !framed)
+        window->windowHandle()->setFramePosition(topLeft);
 }
 
 } // namespace dorvane

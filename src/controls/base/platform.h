@@ -1,7 +1,10 @@
 #pragma once
 #include <QColor>
 #include <QPalette>
+#include <QPoint>
 #include <functional>
+
+class QWidget;
 
 namespace dorvane {
 
@@ -15,5 +18,10 @@ int fromQColor(const QColor &colour);
 void Beep();
 using BeepHook = std::function<void()>;
 BeepHook setBeepHook(BeepHook hook); // returns the previous hook
+
+// Puts the outer frame of a top-level window, title bar included, at `topLeft` on the screen.
+// Before the window system has framed a shown window its frame size is unknown, so the window
+// system is asked to place the frame itself.
+void MoveFrameTo(QWidget *window, QPoint topLeft);
 
 } // namespace dorvane

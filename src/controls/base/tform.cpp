@@ -1,8 +1,8 @@
 #include "tform.h"
 
-#include <QGuiApplication>
+#include "platform.h"
+
 #include <QPainter>
-#include <QScreen>
 
 TForm::TForm(QWidget *parent) : TControl(parent)
 {
@@ -10,13 +10,14 @@ TForm::TForm(QWidget *parent) : TControl(parent)
     SetParentFont(false);
 }
 
+bool TForm::FrameKnown() const
+{
+    return isVisible() && frameGeometry().size() != geometry().size();
+}
+
 QSize TForm::FrameExtra() const
 {
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    if (isVisible() && frame.size() != client.size())
-        return frame.size() - client.size();
-    return m_designFrameExtra;
+    return FrameKnown() ? frameGeometry().size() - geometry().size() : m_designFrameExtra;
 }
 
 QRect TForm::BoundsRect() const
@@ -28,8 +29,8 @@ QRect TForm::BoundsRect() const
 void TForm::SetBounds(int left, int top, int width, int height)
 {
     const QSize extra = FrameExtra();
-    move(left, top);
     resize(std::max(0, width - extra.width()), std::max(0, height - extra.height()));
+    dorvane::MoveFrameTo(this, QPoint(left, top));
 }
 
 TForm::TWindowState TForm::WindowState() const
@@ -56,18 +57,6 @@ QWidget *TForm::ActiveControl() const
 {
     QWidget *f = focusWidget();
     return (f && isAncestorOf(f)) ? f : nullptr;
-}
-
-void TForm::ApplyPosition()
-{
-    if (m_position != poDesktopCenter && m_position != poScreenCenter)
-        return;
-    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = m_position == poDesktopCenter ? screen->virtualGeometry() : screen->geometry();
-    const QRect bounds = BoundsRect();
-    move(area.x() + (area.width() - bounds.width()) / 2, area.y() + (area.height() - bounds.height()) / 2);
 }
 
 void TForm::CaptionChanging()

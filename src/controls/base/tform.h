@@ -27,8 +27,12 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     void SetClientWidth(int w) { resize(w, height()); }
     void SetClientHeight(int h) { resize(width(), h); }
-    // Width and height the frame adds around the client area (known once the window is shown).
+    // Width and height the frame adds around the client area. Until the window system has
+    // framed the window, the frame the layout was designed with.
     QSize FrameExtra() const;
+    // Whether the window system has put its frame around the window (never, on a platform
+    // without window frames).
+    bool FrameKnown() const;
 
     TPosition Position() const { return m_position; }
     void SetPosition(TPosition p) { m_position = p; }
@@ -45,9 +49,6 @@ public:
     void SetWindowState(TWindowState s);
     // The control that holds (or last held) the focus inside this form.
     QWidget *ActiveControl() const;
-
-    // Places the window as `Position` asks, once, before it is first shown.
-    void ApplyPosition();
 
 signals:
     void OnCreate();

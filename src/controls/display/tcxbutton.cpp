@@ -1,5 +1,6 @@
 #include "tcxbutton.h"
 
+#include "controls/base/focus_walk.h"
 #include "controls/base/published.h"
 
 #include <QApplication>
@@ -160,14 +161,17 @@ void TcxButton::Click()
 
 bool TcxButton::takeFocusForPress()
 {
+    QWidget *form = window();
     m_clicksDisabled = true;
-    m_button->setFocus(Qt::MouseFocusReason);
+    if (form->isActiveWindow())
+        m_button->setFocus(Qt::MouseFocusReason);
+    else
+        dorvane::FocusWalk::focusInInactiveWindow(m_button, Qt::MouseFocusReason);
     m_clicksDisabled = false;
     if (m_button->hasFocus())
         return true;
-    // A window that is not active yet moves its focus when it activates, which may come after
+    // A window that is not active yet shows its focus once it activates, which may come after
     // the press; the press counts as long as no exit handler sent the focus elsewhere.
-    QWidget *form = window();
     return !form->isActiveWindow() && form->focusWidget() == m_button;
 }
 

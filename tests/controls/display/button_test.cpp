@@ -84,7 +84,7 @@ TEST(PushButton, ThePreviousControlsExitRunsBeforeTheClick)
     EXPECT_TRUE(w.edit->hasFocus());
 }
 
-TEST(PushButton, APressInAWindowNotYetActiveStillClicks)
+TEST(PushButton, APressInAWindowNotYetActiveRunsTheExitFirstAndClicks)
 {
     ButtonsWindow w;
     showActive(w.form);
@@ -93,12 +93,21 @@ TEST(PushButton, APressInAWindowNotYetActiveStillClicks)
     showActive(other);
     ASSERT_FALSE(w.form.isActiveWindow());
     QTest::mouseClick(w.stop->NativeButton(), Qt::LeftButton);
-    EXPECT_EQ(w.events, QStringList{QStringLiteral("Stop")});
+    EXPECT_EQ(w.events, (QStringList{QStringLiteral("spin exit"), QStringLiteral("Stop")}));
 
-    // Once the window activates, the focus arrives on the button and the spin edit's exit runs.
+    // The window activating later with the focus on the button fires no second exit.
     showActive(w.form);
     ASSERT_TRUE(DORVANE_WAIT_FOR(w.stop->NativeButton()->hasFocus()));
-    EXPECT_EQ(w.events, (QStringList{QStringLiteral("Stop"), QStringLiteral("spin exit")}));
+    EXPECT_EQ(w.events, (QStringList{QStringLiteral("spin exit"), QStringLiteral("Stop")}));
+
+    // An exit handler that keeps the focus away discards the press there too.
+    w.spin->setFocus();
+    showActive(other);
+    w.events.clear();
+    QObject::connect(w.spin, &TControl::OnExit, &w.form, [&w] { w.edit->setFocus(); });
+    QTest::mouseClick(w.start->NativeButton(), Qt::LeftButton);
+    EXPECT_EQ(w.events, QStringList{QStringLiteral("spin exit")});
+    EXPECT_EQ(w.form.focusWidget(), w.edit);
 }
 
 TEST(PushButton, KeysClickTheActiveButtonOnly)
