@@ -6,6 +6,7 @@
 
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 
 using namespace dorvane;
 
@@ -22,6 +23,18 @@ TEST_F(MainWindowTest, StartTicksStopAndStartAgainFromTheSameCount)
     EXPECT_TRUE(w.timer()->Enabled());
     tick();
     EXPECT_EQ(display(), QStringLiteral("00 04 54"));
+}
+
+TEST_F(MainWindowTest, StartWhileRunningKeepsTheTickPhase)
+{
+    TMainForm &w = open();
+    click("btnStart");
+    ASSERT_GT(w.timer()->RemainingTime(), 0);
+    // Time passes with no event handled, so no tick can come in between.
+    QThread::msleep(100);
+    click("btnStart");
+    EXPECT_LE(w.timer()->RemainingTime(), 900) << "the period was not started afresh";
+    EXPECT_GE(w.timer()->RemainingTime(), 0);
 }
 
 TEST_F(MainWindowTest, StartingACountDownAtZeroShowsTheErrorBox)

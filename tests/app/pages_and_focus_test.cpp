@@ -94,6 +94,41 @@ TEST_F(PagesTest, SwitchingToAnotherWindowAndBackFiresNoReset)
     EXPECT_EQ(caption("lblDirectionL"), QString(QChar(0xAF)));
 }
 
+TEST_F(PagesTest, SpinEditsKeepTheirTypedTextWhileTheWindowIsInactive)
+{
+    TMainForm &w = open();
+    const auto typeInto = [&](const char *name, const QString &text) {
+        control(name)->setFocus();
+        ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QLatin1String(name)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    };
+    const auto awayAndBack = [&] {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    };
+
+    // Too many minutes: neither clamped nor rewritten by the window losing the focus.
+    ASSERT_NO_FATAL_FAILURE(typeInto("spnMin", QStringLiteral("75")));
+    ASSERT_NO_FATAL_FAILURE(awayAndBack());
+    EXPECT_EQ(readPublished(control("spnMin"), QStringLiteral("Text")).toString(), QStringLiteral("75"));
+    EXPECT_EQ(focusedControl(w), QStringLiteral("spnMin"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(readPublished(control("spnMin"), QStringLiteral("Text")).toString(), QStringLiteral("60"))
+        << "leaving the box clamps it";
+
+    // The colour-change seconds, not yet checked: kept as typed, and no error box meanwhile.
+    clickTab(1);
+    ASSERT_NO_FATAL_FAILURE(typeInto("spnColorSecs", QStringLiteral("12")));
+    ASSERT_NO_FATAL_FAILURE(awayAndBack());
+    EXPECT_EQ(readPublished(control("spnColorSecs"), QStringLiteral("Text")).toString(), QStringLiteral("12"));
+    EXPECT_EQ(focusedControl(w), QStringLiteral("spnColorSecs"));
+}
+
 TEST_F(PagesTest, ControlsWithoutAHintShowTheConfigurationPagesHint)
 {
     open();

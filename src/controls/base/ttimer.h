@@ -26,6 +26,9 @@ public:
     Q_INVOKABLE void BeginLoading();
     Q_INVOKABLE void Loaded();
 
+    // Milliseconds until the next tick falls due; -1 while the timer is off.
+    int RemainingTime() const { return m_timer.remainingTime(); }
+
     // Delivers one tick now, as the message loop would.
     void Tick() { emit OnTimer(); }
 

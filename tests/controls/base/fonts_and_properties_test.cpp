@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -149,6 +150,22 @@ TEST(TTimer, SettingTheSameStateKeepsThePhase)
     timer.Tick();
     EXPECT_EQ(ticks.count(), 1);
     EXPECT_EQ(timer.Interval(), 1000);
+}
+
+TEST(TTimer, ATickMissedDuringALongHandlerComesOnceAndTheRestAreDropped)
+{
+    TTimer timer;
+    timer.SetInterval(20);
+    int ticks = 0;
+    QObject::connect(&timer, &TTimer::OnTimer, &timer, [&ticks] {
+        if (++ticks == 1)
+            QThread::msleep(200); // ten periods fall due meanwhile
+    });
+    ASSERT_TRUE(DORVANE_WAIT_FOR(ticks >= 2));
+    // Whatever else falls due now comes one period at a time, not as a burst of queued ticks.
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_LE(ticks, 3);
 }
 
 TEST(Beep, HookCountsBeeps)

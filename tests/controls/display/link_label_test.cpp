@@ -4,6 +4,8 @@
 #include "support/qt_wait.h"
 #include "test_window.h"
 
+#include "support/qt_wait.h"
+
 #include <QCursor>
 #include <QFile>
 #include <QSignalSpy>
@@ -127,6 +129,19 @@ TEST(LinkLabel, HoverHighlightsOnceAndThePollEndsIt)
     EXPECT_FALSE(w.link->Hovering());
     EXPECT_EQ(w.link->Font()->Color(), clBlack);
     EXPECT_TRUE(w.link->findChildren<QTimer *>().isEmpty());
+}
+
+TEST(LinkLabel, TheRunningPollEndsTheHoverOnceTheCursorHasLeft)
+{
+    LinkWindow w;
+    showActive(w.form);
+    w.cursorInside();
+    QTest::mouseMove(w.link, w.link->rect().center());
+    ASSERT_TRUE(w.link->Hovering());
+    w.cursorOutside(); // no leave event: only the poll can notice
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!w.link->Hovering()));
+    EXPECT_EQ(w.link->Font()->Color(), clBlack);
+    EXPECT_EQ(w.link->PollTimer(), nullptr);
 }
 
 TEST(LinkLabel, VisitedColourAfterAClickWhenAskedFor)
