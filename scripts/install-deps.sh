@@ -3,10 +3,11 @@
 set -euo pipefail
 packages=(
   build-essential cmake make pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   libsdl2-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick
+  openbox x11-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream groff-base lintian dpkg-dev file xdotool

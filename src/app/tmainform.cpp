@@ -4,6 +4,7 @@
 #include "app/error_report.h"
 #include "controls/base/focus_walk.h"
 #include "controls/base/layout_loader.h"
+#include "controls/base/platform.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
 #include "controls/display/tcxpagecontrol.h"
@@ -21,7 +22,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
-#include <QTimer>
 
 using namespace dorvane;
 
@@ -200,16 +200,10 @@ void TMainForm::showError(const std::string &message)
     box.setObjectName(QStringLiteral("EngineErrorBox"));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
-    // Centred on the screen rather than on the window, frame included. The frame and the box's
-    // final size are known only once it shows, so it is placed once more then.
+    // Centred on the screen rather than on the window, frame included; until the window manager
+    // has framed the box, its frame is taken to be like this window's.
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const auto centre = [&box, screen] {
-        if (screen)
-            box.move(screen->geometry().center() - QRect(QPoint(), box.frameGeometry().size()).center());
-    };
-    box.adjustSize();
-    centre();
-    QTimer::singleShot(0, &box, centre);
+    new FrameCentring(&box, screen ? screen->geometry() : QRect(), Frame());
     box.exec();
 }
 

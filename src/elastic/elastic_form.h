@@ -172,9 +172,10 @@ public:
     void KeepProportions();
     void FillMinMaxInfo(dorvane::MinMaxInfo &info);
     void DisplayChanged();
-    // The window system's frame around the form changed size (a window manager framed it):
-    // the initial bounds, while they hold, are outer bounds, and the fonts follow the outer size.
-    void FrameChanged();
+    // The window system's frame around the form changed size from `previous` (a window manager
+    // framed it): a window still at its initial bounds gets them again, as outer bounds, and the
+    // fonts follow the outer size.
+    void FrameChanged(QSize previous);
     void PaintBackground(QPainter &dc);
     void SyncFormFont();
     void ScaleStatusBars();

@@ -266,7 +266,7 @@ void TElasticForm::DisplayChanged()
     ShowControls();
 }
 
-void TElasticForm::FrameChanged()
+void TElasticForm::FrameChanged(QSize previous)
 {
     // Before the first layout or during a drag the next rescale sees the new frame anyway.
     if (!m_hooked || !m_active || m_initPending || m_capturePending || m_sizing
@@ -274,7 +274,8 @@ void TElasticForm::FrameChanged()
         return;
     QWidget *focus = dorvane::FocusedWidget();
     HideControls();
-    if (!m_userSized && m_form->WindowState() == TForm::wsNormal)
+    const QSize initialClient = QSize(m_initialWidth, m_initialHeight) - previous;
+    if (m_form->WindowState() == TForm::wsNormal && m_form->size() == initialClient)
         m_form->SetBounds(m_initialLeft, m_initialTop, m_initialWidth, m_initialHeight);
     Rescale();
     ShowControls();

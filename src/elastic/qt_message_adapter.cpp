@@ -39,8 +39,10 @@ bool QtMessageAdapter::eventFilter(QObject *watched, QEvent *event)
     if (!m_translating)
         return false;
     if (watched == m_handle) {
-        // Seen before the form paints what the window system exposed.
-        if (event->type() == QEvent::Expose && m_handle->isExposed())
+        // The window manager's frame changes the window's frame geometry only: the form hears
+        // nothing of it. An exposure is seen here before the form paints.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Move || type == QEvent::Resize || (type == QEvent::Expose && m_handle->isExposed()))
             checkFrame();
         return false;
     }
@@ -52,8 +54,6 @@ bool QtMessageAdapter::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Move:
         send(ElasticMessageId::WindowPosChanging);
-        if (event->spontaneous())
-            checkFrame();
         break;
     case QEvent::WindowStateChange:
         onWindowStateChange(static_cast<QWindowStateChangeEvent *>(event));
@@ -195,8 +195,9 @@ void QtMessageAdapter::checkFrame()
     const QSize frame = m_component->Form()->FrameExtra();
     if (frame == m_frameInLayout)
         return;
+    const QSize previous = m_frameInLayout;
     m_frameInLayout = frame;
-    m_component->FrameChanged();
+    m_component->FrameChanged(previous);
     updateLimits();
 }
 

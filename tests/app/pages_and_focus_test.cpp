@@ -191,6 +191,22 @@ TEST_F(PagesTest, ClickingAButtonWhileASpinEditHoldsTooMuchClampsItBeforeTheHand
     EXPECT_EQ(focusedControl(w), QStringLiteral("btnReset"));
 }
 
+TEST_F(PagesTest, APressInTheWindowBeforeItIsActiveClampsTheSpinEditBeforeTheHandlerRuns)
+{
+    TMainForm &w = open();
+    control("spnMin")->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnMin")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("75"));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+
+    click("btnReset");
+    EXPECT_EQ(display(), QStringLiteral("00 60 00"));
+}
+
 TEST_F(PagesTest, ResetClickedFromCodeLeavesTheFocusWhereItWas)
 {
     TMainForm &w = open();

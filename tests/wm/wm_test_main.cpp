@@ -1,6 +1,6 @@
-// Test entry for the window-manager tests: the X display with openbox that the CTest fixture
-// started (scripts/wm-display.sh) is named in the file DORVANE_WM_DISPLAYS, the screen to use
-// in DORVANE_WM_SCREEN. Listing the tests needs no display.
+// Test entry for the window-manager tests: the number of the X display with openbox that the
+// CTest fixture started (scripts/wm-display.sh) is in the file DORVANE_WM_DISPLAY_FILE.
+// Listing the tests needs no display.
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
@@ -10,16 +10,13 @@
 
 namespace {
 
-QByteArray displayOf(const char *displaysFile, const char *screen)
+QByteArray displayIn(const char *path)
 {
-    QFile file(QString::fromLocal8Bit(displaysFile));
+    QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray prefix = QByteArray(screen) + '=';
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed();
-    return {};
+    const QByteArray number = file.readLine().trimmed();
+    return number.isEmpty() ? QByteArray() : ':' + number;
 }
 
 } // namespace
@@ -29,13 +26,12 @@ int main(int argc, char **argv)
     ::testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
-    const char *file = std::getenv("DORVANE_WM_DISPLAYS");
-    const char *screen = std::getenv("DORVANE_WM_SCREEN");
-    const QByteArray display = file && screen ? displayOf(file, screen) : QByteArray();
+    const char *file = std::getenv("DORVANE_WM_DISPLAY_FILE");
+    const QByteArray display = file ? displayIn(file) : QByteArray();
     if (display.isEmpty()) {
-        std::fprintf(stderr, "No X display with a window manager: DORVANE_WM_DISPLAYS (%s) names none for "
-                             "DORVANE_WM_SCREEN (%s). Run these tests through ctest.\n",
-                     file ? file : "unset", screen ? screen : "unset");
+        std::fprintf(stderr, "No X display with a window manager in DORVANE_WM_DISPLAY_FILE (%s): run these "
+                             "tests through ctest, whose fixture starts one.\n",
+                     file ? file : "unset");
         return 1;
     }
     setenv("DISPLAY", display.constData(), 1);

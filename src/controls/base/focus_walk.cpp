@@ -3,6 +3,7 @@
 #include "tcontrol.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QPointer>
 #include <algorithm>
 
@@ -66,7 +67,14 @@ void FocusWalk::focusInInactiveWindow(QWidget *to, Qt::FocusReason reason)
     // Recorded as this walk's own move, so the activation's report of it finds nothing to do.
     self->m_lastIn[window] = to;
     self->m_last = to;
-    if (from != to)
+    if (!from || from == to)
+        return;
+    // As in an active window, the control that had the focus hears first that it lost it: the
+    // exit rules of the edit boxes hang on that.
+    QPointer<QWidget> previous = from;
+    QFocusEvent out(QEvent::FocusOut, reason);
+    QCoreApplication::sendEvent(from, &out);
+    if (previous && window->focusWidget() == to)
         walk(from, to);
 }
 

@@ -1,9 +1,16 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QWidget>
 #include <QWindow>
 #include <cstdint>
+#include <cstdlib>
+#if QT_CONFIG(xcb)
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
 
 namespace dorvane {
 
@@ -88,14 +95,108 @@ BeepHook setBeepHook(BeepHook hook)
     return previous;
 }
 
-void MoveFrameTo(QWidget *window, QPoint topLeft)
+namespace {
+
+#if QT_CONFIG(xcb)
+// X11: the frame extents the window manager writes on the window. Qt's own measure of the frame
+// walks the window tree and can catch the window manager half-way through framing the window.
+xcb_atom_t frameExtentsAtom(xcb_connection_t *connection)
 {
-    window->move(topLeft);
-    // A window that exists on the screen but has no frame yet is placed by its client area;
-    // only the window handle can say that the point is meant for the frame.
-    const bool framed = window->frameGeometry().size() != window->geometry().size();
-    if (window->testAttribute(Qt::WA_WState_Created) && window->windowHandle() && !framed)
-        window->windowHandle()->setFramePosition(topLeft);
+    static xcb_connection_t *atomConnection = nullptr;
+    static xcb_atom_t atom = XCB_ATOM_NONE;
+    if (atomConnection != connection) {
+        static const char name[] = "_NET_FRAME_EXTENTS";
+        xcb_intern_atom_reply_t *reply =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        atomConnection = connection;
+    }
+    return atom;
+}
+
+QMargins x11FrameExtents(xcb_connection_t *connection, xcb_window_t window)
+{
+    const xcb_atom_t atom = frameExtentsAtom(connection);
+    if (atom == XCB_ATOM_NONE)
+        return {};
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, atom, XCB_ATOM_CARDINAL, 0, 4), nullptr);
+    QMargins margins;
+    if (reply && reply->type == XCB_ATOM_CARDINAL && reply->format == 32 && reply->value_len == 4) {
+        const auto *extents = static_cast<const std::uint32_t *>(xcb_get_property_value(reply));
+        // left, right, top, bottom
+        margins = QMargins(int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3]));
+    }
+    std::free(reply);
+    return margins;
+}
+#endif
+
+} // namespace
+
+QMargins FrameMargins(const QWidget *window)
+{
+    if (!window->isVisible() || !window->testAttribute(Qt::WA_WState_Created))
+        return {};
+#if QT_CONFIG(xcb)
+    static const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (auto *x11 = onX11 ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
+        if (xcb_connection_t *connection = x11->connection())
+            return x11FrameExtents(connection, static_cast<xcb_window_t>(window->winId()));
+#endif
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    const bool whole = margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
+    return whole ? margins : QMargins();
+}
+
+void MoveFrameTo(QWidget *window, QPoint topLeft, QMargins expected)
+{
+    // The window is placed by its client area, the one position every window system takes the
+    // same way, whatever it has done to the frame so far.
+    const QMargins frame = HasFrame(window) ? FrameMargins(window) : expected;
+    const QPoint client = topLeft + QPoint(frame.left(), frame.top());
+    if (window->geometry().topLeft() != client)
+        window->setGeometry(QRect(client, window->size()));
+}
+
+FrameCentring::FrameCentring(QWidget *window, QRect area, QMargins expectedFrame)
+    : QObject(window), m_window(window), m_area(area), m_expectedFrame(expectedFrame)
+{
+    window->installEventFilter(this);
+    if (window->isVisible())
+        centre();
+}
+
+bool FrameCentring::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_window && type == QEvent::Show && m_window->windowHandle() != m_handle) {
+        if (m_handle)
+            m_handle->removeEventFilter(this);
+        m_handle = m_window->windowHandle();
+        if (m_handle)
+            m_handle->installEventFilter(this);
+    }
+    // The window's own size settles as it shows; the frame's once the window manager framed it.
+    if ((watched == m_window && type == QEvent::Show) || type == QEvent::Resize || type == QEvent::Move
+        || type == QEvent::Expose)
+        centre();
+    return false;
+}
+
+void FrameCentring::centre()
+{
+    const QMargins frame = HasFrame(m_window) ? FrameMargins(m_window) : m_expectedFrame;
+    const QSize outer = m_window->size().grownBy(frame);
+    // The same outer size as last time: it stays where it is, or where the user put it.
+    if (outer == m_centredSize || m_area.isEmpty())
+        return;
+    m_centredSize = outer;
+    MoveFrameTo(m_window, m_area.center() - QRect(QPoint(), outer).center(), m_expectedFrame);
 }
 
 } // namespace dorvane

@@ -1,10 +1,14 @@
 #pragma once
 #include <QColor>
+#include <QMargins>
+#include <QObject>
 #include <QPalette>
-#include <QPoint>
+#include <QPointer>
+#include <QRect>
 #include <functional>
 
 class QWidget;
+class QWindow;
 
 namespace dorvane {
 
@@ -19,9 +23,35 @@ void Beep();
 using BeepHook = std::function<void()>;
 BeepHook setBeepHook(BeepHook hook); // returns the previous hook
 
-// Puts the outer frame of a top-level window, title bar included, at `topLeft` on the screen.
-// Before the window system has framed a shown window its frame size is unknown, so the window
-// system is asked to place the frame itself.
-void MoveFrameTo(QWidget *window, QPoint topLeft);
+// The frame the window system has put around a shown top-level window, title bar included,
+// as its window manager reports it; null while there is none (not framed yet, or a platform
+// without frames).
+QMargins FrameMargins(const QWidget *window);
+inline bool HasFrame(const QWidget *window) { return !FrameMargins(window).isNull(); }
+
+// Puts the outer frame of a top-level window at `topLeft` on the screen. Until the window is
+// framed, the frame is taken to be `expected`.
+void MoveFrameTo(QWidget *window, QPoint topLeft, QMargins expected);
+
+// Keeps a top-level window centred on a screen area by its outer frame from when it shows
+// until the user moves it. A window manager's frame is known only once it has framed the
+// window: until then the window is centred with `expectedFrame`, and once more with the real one.
+class FrameCentring final : public QObject
+{
+public:
+    FrameCentring(QWidget *window, QRect area, QMargins expectedFrame);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void centre();
+
+    QWidget *m_window;
+    QRect m_area;
+    QMargins m_expectedFrame;
+    QSize m_centredSize;
+    QPointer<QWindow> m_handle;
+};
 
 } // namespace dorvane

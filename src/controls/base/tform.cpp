@@ -12,25 +12,31 @@ TForm::TForm(QWidget *parent) : TControl(parent)
 
 bool TForm::FrameKnown() const
 {
-    return isVisible() && frameGeometry().size() != geometry().size();
+    return dorvane::HasFrame(this);
+}
+
+QMargins TForm::Frame() const
+{
+    const QMargins frame = dorvane::FrameMargins(this);
+    return frame.isNull() ? m_designFrame : frame;
 }
 
 QSize TForm::FrameExtra() const
 {
-    return FrameKnown() ? frameGeometry().size() - geometry().size() : m_designFrameExtra;
+    const QMargins frame = Frame();
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
 }
 
 QRect TForm::BoundsRect() const
 {
-    const QSize extra = FrameExtra();
-    return QRect(pos(), size() + extra);
+    return QRect(geometry().topLeft() - QPoint(Frame().left(), Frame().top()), size() + FrameExtra());
 }
 
 void TForm::SetBounds(int left, int top, int width, int height)
 {
     const QSize extra = FrameExtra();
     resize(std::max(0, width - extra.width()), std::max(0, height - extra.height()));
-    dorvane::MoveFrameTo(this, QPoint(left, top));
+    dorvane::MoveFrameTo(this, QPoint(left, top), m_designFrame);
 }
 
 TForm::TWindowState TForm::WindowState() const

@@ -30,6 +30,8 @@ public:
     // Width and height the frame adds around the client area. Until the window system has
     // framed the window, the frame the layout was designed with.
     QSize FrameExtra() const;
+    // The frame around the client area, or until it is known the design frame.
+    QMargins Frame() const;
     // Whether the window system has put its frame around the window (never, on a platform
     // without window frames).
     bool FrameKnown() const;
@@ -65,5 +67,6 @@ private:
     int m_pixelsPerInch = 96;
     int m_textHeight = 16;
     bool m_doubleBuffered = false;
-    QSize m_designFrameExtra{8, 27};
+    // The frame the layout was designed with: 8 x 27 in all, the title bar on top.
+    QMargins m_designFrame{4, 23, 4, 4};
 };
