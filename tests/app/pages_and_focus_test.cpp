@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 using namespace dorvane;
 
@@ -30,12 +31,35 @@ protected:
     TcxPageControl *pages() const { return m_window->findChild<TcxPageControl *>(QStringLiteral("cxPageControl1")); }
     void clickTab(int index) { click(pages(), pages()->TabRect(index).center()); }
     QString activePage() const { return pages()->ActivePage()->objectName(); }
+    // Another window of the program takes the activation; the main window gets it back.
+    void activateAnotherWindow()
+    {
+        m_other = std::make_unique<QWidget>();
+        m_other->show();
+        m_other->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_other.get()));
+    }
+    void comeBack()
+    {
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    // Focuses a box and types `text` over what it holds.
+    void typeInto(const char *name, const QString &text)
+    {
+        control(name)->setFocus();
+        ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(*m_window) == QLatin1String(name)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
     // Clicks the "No" button of a two-column option group.
     void clickSecondOption(const char *group)
     {
         QWidget *g = control(group);
         click(g, QPoint(g->width() * 3 / 4, g->height() * 3 / 5));
     }
+
+    std::unique_ptr<QWidget> m_other;
 };
 
 TEST_F(PagesTest, TabbingThroughTheDisplayPageVisitsSecondsMinutesHoursThenTheButtons)
@@ -82,12 +106,8 @@ TEST_F(PagesTest, SwitchingToAnotherWindowAndBackFiresNoReset)
     ASSERT_EQ(focusedControl(w), QStringLiteral("rgDirection"));
     QSignalSpy resets(control("btnReset"), SIGNAL(OnClick()));
 
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_NO_FATAL_FAILURE(activateAnotherWindow());
+    ASSERT_NO_FATAL_FAILURE(comeBack());
     ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("rgDirection")));
     EXPECT_EQ(resets.count(), 0);
     // The direction chosen counts from the next reset only.
@@ -97,19 +117,9 @@ TEST_F(PagesTest, SwitchingToAnotherWindowAndBackFiresNoReset)
 TEST_F(PagesTest, SpinEditsKeepTheirTypedTextWhileTheWindowIsInactive)
 {
     TMainForm &w = open();
-    const auto typeInto = [&](const char *name, const QString &text) {
-        control(name)->setFocus();
-        ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QLatin1String(name)));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), text);
-    };
-    const auto awayAndBack = [&] {
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        w.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const auto awayAndBack = [this] {
+        ASSERT_NO_FATAL_FAILURE(activateAnotherWindow());
+        ASSERT_NO_FATAL_FAILURE(comeBack());
     };
 
     // Too many minutes: neither clamped nor rewritten by the window losing the focus.
@@ -167,10 +177,7 @@ TEST_F(PagesTest, AColourChosenOnTheConfigurationPageShowsAfterLeavingItAndIsSav
 TEST_F(PagesTest, TypedAllowanceAboveTheMaximumIsSavedAsTypedAndClampedAtTheNextStart)
 {
     TMainForm &w = open();
-    control("spnMin")->setFocus();
-    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnMin")));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("75"));
+    ASSERT_NO_FATAL_FAILURE(typeInto("spnMin", QStringLiteral("75")));
     w.close();
     EXPECT_TRUE(settingsText().contains("Mins=75\n")) << settingsText().toStdString();
     m_window.reset();
@@ -182,10 +189,7 @@ TEST_F(PagesTest, TypedAllowanceAboveTheMaximumIsSavedAsTypedAndClampedAtTheNext
 TEST_F(PagesTest, ClickingAButtonWhileASpinEditHoldsTooMuchClampsItBeforeTheHandlerRuns)
 {
     TMainForm &w = open();
-    control("spnMin")->setFocus();
-    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnMin")));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("75"));
+    ASSERT_NO_FATAL_FAILURE(typeInto("spnMin", QStringLiteral("75")));
     click("btnReset");
     EXPECT_EQ(display(), QStringLiteral("00 60 00"));
     EXPECT_EQ(focusedControl(w), QStringLiteral("btnReset"));
@@ -193,15 +197,9 @@ TEST_F(PagesTest, ClickingAButtonWhileASpinEditHoldsTooMuchClampsItBeforeTheHand
 
 TEST_F(PagesTest, APressInTheWindowBeforeItIsActiveClampsTheSpinEditBeforeTheHandlerRuns)
 {
-    TMainForm &w = open();
-    control("spnMin")->setFocus();
-    ASSERT_TRUE(DORVANE_WAIT_FOR(focusedControl(w) == QStringLiteral("spnMin")));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("75"));
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    open();
+    ASSERT_NO_FATAL_FAILURE(typeInto("spnMin", QStringLiteral("75")));
+    ASSERT_NO_FATAL_FAILURE(activateAnotherWindow());
 
     click("btnReset");
     EXPECT_EQ(display(), QStringLiteral("00 60 00"));
