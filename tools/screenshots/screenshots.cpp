@@ -1,5 +1,6 @@
-// Pictures of the real main window in the states the README shows: the design size and two
-// larger sizes, a count-down in its "seconds" and expired colours, and the Configuration page.
+// Pictures of the real main window in the states the README shows: the design size, a larger
+// size and maximized, a count-down in its "seconds" and expired colours, and the Configuration
+// page. Run under a window manager (tools/take-screenshots.sh).
 // The window's files live in a temporary folder, so no real settings are touched.
 #include "app/error_report.h"
 #include "app/tmainform.h"
@@ -37,6 +38,8 @@ int main(int argc, char **argv)
     dorvane::DorvaneApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    // Only the window as it opens, and the whole screen around it (a small screen's picture).
+    const bool firstOnly = argc > 2 && QByteArray(argv[2]) == "--first-only";
     QDir().mkpath(out);
 
     QTemporaryDir home;
@@ -47,20 +50,29 @@ int main(int argc, char **argv)
 
     TMainForm w(env);
     w.show();
-    w.activateWindow(); // no window manager under Xvfb activates it for us
+    w.activateWindow(); // without a window manager nothing activates it for us
     if (!QTest::qWaitForWindowActive(&w))
         std::fprintf(stderr, "the window did not become active; resizes may be refused\n");
     settle();
     bool ok = save(w, out, QStringLiteral("display-616x468.png"));
-
-    // Larger windows: outer sizes 1232 x 909 and 1920 x 1080.
-    for (const QSize outer : {QSize(1232, 909), QSize(1920, 1080)}) {
-        const QSize frame = w.FrameExtra();
-        w.resize(outer - frame);
-        settle();
-        ok &= save(w, out, QStringLiteral("display-%1x%2.png").arg(outer.width()).arg(outer.height()));
+    if (firstOnly) {
+        // The whole screen, window manager's frame and title bar included.
+        const QString path = QDir(out).filePath(QStringLiteral("screen.png"));
+        const bool shot = w.screen()->grabWindow(0).save(path);
+        std::printf("%s %s\n", shot ? "wrote" : "FAILED", qPrintable(path));
+        return ok && shot ? 0 : 1;
     }
-    w.resize(QSize(1232, 909) - w.FrameExtra());
+
+    // A larger window, then maximized on the whole screen.
+    w.SetBounds(w.Left(), w.Top(), 1232, 909);
+    settle();
+    ok &= save(w, out, QStringLiteral("display-1232x909.png"));
+    w.showMaximized();
+    ok &= QTest::qWaitFor([&w] { return w.isMaximized() && w.width() > 1232; }, 5000);
+    settle();
+    ok &= save(w, out, QStringLiteral("display-maximized.png"));
+    w.showNormal();
+    ok &= QTest::qWaitFor([&w] { return !w.isMaximized() && w.width() < 1300; }, 5000);
     settle();
 
     // A 20-second count-down that turns yellow at 10 s and red at 0.
@@ -82,7 +94,7 @@ int main(int argc, char **argv)
     pages->SelectTab(1);
     settle(100);
     ok &= save(w, out, QStringLiteral("configuration.png"));
-    w.resize(QSize(616, 468) - w.FrameExtra());
+    w.SetBounds(w.Left(), w.Top(), 616, 468);
     settle();
     ok &= save(w, out, QStringLiteral("configuration-616x468.png"));
 
