@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
@@ -119,4 +120,28 @@ TEST_F(WindowManagerTest, APressInAnInactiveWindowClampsTheTypedMinutesBeforeThe
     ASSERT_TRUE(xdotool({"click", "--window", QString::number(w.winId()), "1"}));
     ASSERT_TRUE(DORVANE_WAIT_FOR(display() != QStringLiteral("00 05 00")));
     EXPECT_EQ(display(), QStringLiteral("00 60 00"));
+}
+
+TEST_F(WindowManagerTest, APanelTakingPartOfTheScreenIsNoDisplayChange)
+{
+    TMainForm &w = open();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(w.FrameKnown()));
+    const QRect bounds = w.BoundsRect();
+    const LayoutSnapshot before = layout();
+    const int usableHeight = availableArea().height();
+
+    // A dock along the bottom edge that keeps 40 pixels of the screen for itself.
+    QWidget panel;
+    panel.setAttribute(Qt::WA_X11NetWmWindowTypeDock);
+    panel.setGeometry(0, w.screen()->geometry().height() - 40, w.screen()->geometry().width(), 40);
+    panel.show();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(panel.windowHandle()->isExposed()));
+    const QString id = QString::number(panel.winId());
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xprop"), {"-id", id, "-f", "_NET_WM_STRUT", "32c", "-set",
+                                                          "_NET_WM_STRUT", "0,0,0,40"}),
+              0);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(availableArea().height() == usableHeight - 40));
+    QApplication::processEvents();
+    EXPECT_EQ(w.BoundsRect(), bounds);
+    EXPECT_EQ(layout(), before);
 }
