@@ -69,15 +69,19 @@ TEST_F(WindowManagerTest, AfterMinimizeAndRestoreABorderDragRelayoutsOnceAtItsEn
     const LayoutSnapshot before = layout();
     const QSize start = w.size();
 
-    // The pointer takes the frame's bottom-right corner and pulls it out in steps (the window
-    // manager starts the drag on the first move and resizes from the next).
+    // The pointer takes the frame's bottom-right corner and pulls it out in steps, until the
+    // window manager has taken up the drag (it starts it on one move and resizes from the next).
     const QPoint corner = outerBounds(&w).bottomRight() - QPoint(1, 1);
     const auto at = [&corner](int dx, int dy) {
         return QStringList{"mousemove", QString::number(corner.x() + dx), QString::number(corner.y() + dy)};
     };
-    ASSERT_TRUE(xdotool(at(0, 0) + QStringList{"mousedown", "1"} + at(10, 10)));
-    ASSERT_TRUE(xdotool(at(60, 40)));
-    ASSERT_TRUE(DORVANE_WAIT_FOR(w.size() != start));
+    ASSERT_TRUE(xdotool(at(0, 0) + QStringList{"mousedown", "1"}));
+    bool resized = false;
+    for (int step = 1; step <= 6 && !resized; ++step) {
+        ASSERT_TRUE(xdotool(at(15 * step, 10 * step)));
+        resized = QTest::qWaitFor([&] { return w.size() != start; }, 1000);
+    }
+    ASSERT_TRUE(resized);
     EXPECT_TRUE(elastic()->IsSizing()) << "the first step is part of the drag";
     EXPECT_EQ(layout(), before) << "nothing moves while the drag lasts";
     ASSERT_TRUE(xdotool(at(200, 150)));
