@@ -5,6 +5,7 @@ packages=(
   build-essential cmake make pkg-config
   qt6-base-dev libgl-dev libxcb1-dev
   libsdl2-dev
+  dbus-daemon
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick
   openbox x11-utils

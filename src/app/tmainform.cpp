@@ -2,6 +2,7 @@
 
 #include "app/control_classes.h"
 #include "app/error_report.h"
+#include "app/voice_output.h"
 #include "controls/base/focus_walk.h"
 #include "controls/base/layout_loader.h"
 #include "controls/base/platform.h"
@@ -10,10 +11,10 @@
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/input/tcxspinedit.h"
 #include "engine/error.h"
-#include "engine/voice/clip_player.h"
 #include "settings/directory.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sequence.h"
+#include "settings/sound_settings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,6 +32,8 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
 {
     // The layout and icon live in this library's resources, which a static link would drop.
     Q_INIT_RESOURCE(app);
+    m_voice = VoiceOutput::forProgram(executablePath(), m_environment.userVoiceDirectory,
+                                      m_environment.notificationBusAddress);
     registerControlClasses();
     FocusWalk::install();
     setObjectName(QStringLiteral("MainForm"));
@@ -71,7 +74,9 @@ void TMainForm::FormCreate()
                                       ? SettingsLocation::userDirectory()
                                       : m_environment.userSettingsDirectory;
     m_location = SettingsLocation::choose(executablePath(), userDirectory);
-    loadSettings(SettingsFile(m_location.readPath().toStdString()), *this);
+    const SettingsFile stored(m_location.readPath().toStdString());
+    loadSettings(stored, *this);
+    setVolume(loadVolume(stored));
     m_settings = std::make_unique<SettingsFile>(m_location.writePath().toStdString());
     SetDoubleBuffered(true);
     clickButton("btnReset");
@@ -84,7 +89,9 @@ void TMainForm::FormClose()
     if (!m_settings)
         m_settings = std::make_unique<SettingsFile>(settingsPath().toStdString());
     m_location.prepareForWrite();
-    saveSettings(*m_settings, *this);
+    writeSettings(*m_settings, *this);
+    saveVolume(*m_settings, volume());
+    m_settings->release();
     m_settings.reset();
     m_font.removeIfInstalled();
 }
@@ -103,7 +110,21 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::btnStartClick()
 {
-    m_engine.StartClock();
+    // A Start that reports an error may still have started the clock.
+    try {
+        m_engine.StartClock();
+    } catch (...) {
+        prepareVoice();
+        throw;
+    }
+    prepareVoice();
+}
+
+void TMainForm::prepareVoice()
+{
+    const ClockState &state = m_engine.state();
+    if (!m_environment.clips && timer()->Enabled() && state.VoiceOn && state.CountingDown)
+        m_voice->prepare();
 }
 
 void TMainForm::btnStopClick()
@@ -209,13 +230,20 @@ void TMainForm::showError(const std::string &message)
 
 void TMainForm::playClip(const std::string &name)
 {
-    if (m_environment.clips) {
+    if (m_environment.clips)
         m_environment.clips->PlayClip(name);
-        return;
-    }
-    if (!m_player)
-        m_player = std::make_unique<ClipPlayer>();
-    m_player->PlayClip(name);
+    else
+        m_voice->play(name);
+}
+
+void TMainForm::setVolume(int percent)
+{
+    m_voice->setVolume(percent);
+}
+
+int TMainForm::volume() const
+{
+    return m_voice->volume();
 }
 
 void TMainForm::setAllowanceHours(std::int32_t v) { setIntValue("spnHrs", "Value", v); }

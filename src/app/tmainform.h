@@ -12,8 +12,8 @@
 class TTimer;
 
 namespace dorvane {
-class ClipPlayer;
 class SettingsFile;
+class VoiceOutput;
 // Where the window sends the voice clips it asks for.
 class ClipSink
 {
@@ -36,7 +36,9 @@ struct MainFormEnvironment
     QString executablePath;                       // empty: the running program's own path
     QString userSettingsDirectory;                // empty: the user's own, under the configuration folder
     dorvane::DisplayFont::Platform fontPlatform = dorvane::DisplayFont::qtPlatform();
-    dorvane::ClipSink *clips = nullptr;           // null: the built-in clips on the audio device
+    dorvane::ClipSink *clips = nullptr;           // null: the clips on the audio device
+    QString userVoiceDirectory;                   // empty: the user's own, under the data folder
+    QString notificationBusAddress;               // empty: the session bus
 };
 
 // The program's only window: the clock display, the options, and their wiring to the engine.
@@ -58,6 +60,11 @@ public:
 
     // The named control of the layout.
     QWidget *control(const char *name) const;
+
+    // The voice's volume, 0 to 100, kept in the settings file.
+    void setVolume(int percent);
+    int volume() const;
+    dorvane::VoiceOutput &voice() const { return *m_voice; }
 
 public slots:
     void FormCreate();
@@ -122,11 +129,12 @@ private:
     void clickButton(const char *name);
     QString executablePath() const;
     QString executableDirectory() const;
+    void prepareVoice();
 
     MainFormEnvironment m_environment;
     dorvane::ClockEngine m_engine;
     dorvane::DisplayFont m_font;
     dorvane::SettingsLocation m_location;
     std::unique_ptr<dorvane::SettingsFile> m_settings;
-    std::unique_ptr<dorvane::ClipPlayer> m_player;
+    std::unique_ptr<dorvane::VoiceOutput> m_voice;
 };

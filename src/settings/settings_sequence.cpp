@@ -50,7 +50,7 @@ void loadSettings(const SettingsFile &file, SettingsControls &controls)
     controls.setDirectionItemIndex(itemIndexFor(file.readBoolean(DisplaySection, "TimeUp", DefaultCountDown)));
 }
 
-void saveSettings(SettingsFile &file, const SettingsControls &controls)
+void writeSettings(SettingsFile &file, const SettingsControls &controls)
 {
     file.writeInteger(TimeSection, "Hours", controls.allowanceHours());
     file.writeInteger(TimeSection, "Mins", controls.allowanceMinutes());
@@ -62,6 +62,11 @@ void saveSettings(SettingsFile &file, const SettingsControls &controls)
     file.writeInteger(DisplaySection, "ExpiredColor", controls.expiredColour());
     file.writeInteger(DisplaySection, "Seconds", toInt32(controls.colourChangeSeconds()));
     file.writeBoolean(DisplaySection, "TimeUp", isFirstItem(controls.directionItemIndex()));
+}
+
+void saveSettings(SettingsFile &file, const SettingsControls &controls)
+{
+    writeSettings(file, controls);
     file.release();
 }
 

@@ -27,7 +27,10 @@ const QByteArray kDefaultsWritten = "[Time]\n"
                                     "SecondsColor=65535\n"
                                     "ExpiredColor=255\n"
                                     "Seconds=60\n"
-                                    "TimeUp=1\n";
+                                    "TimeUp=1\n"
+                                    "\n"
+                                    "[Sound]\n"
+                                    "Volume=100\n";
 } // namespace
 
 TEST_F(MainWindowTest, StartsWithoutAFileOnTheDisplayPageCountingDownFiveMinutes)

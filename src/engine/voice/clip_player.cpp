@@ -1,39 +1,108 @@
 #include "engine/voice/clip_player.h"
 
 #include "engine/voice/clip_library.h"
+#include "engine/voice/playback_samples.h"
 #include "engine/voice/sdl_audio_queue.h"
+#include "engine/voice/sdl_library.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace dorvane {
 
-ClipPlayer::ClipPlayer() : m_output(std::make_unique<SdlAudioQueue>()) {}
+namespace {
+void reportOnStandardError(const std::string &line)
+{
+    std::fprintf(stderr, "Dorvane: %s\n", line.c_str());
+    std::fflush(stderr);
+}
+} // namespace
+
+ClipPlayer::ClipPlayer(ClipFolders folders, Report report)
+    : m_folders(std::move(folders)), m_report(report ? std::move(report) : Report(reportOnStandardError))
+{
+}
 
 ClipPlayer::~ClipPlayer() = default;
 
-void ClipPlayer::PlayClip(const std::string &name)
+bool ClipPlayer::openDevice()
 {
-    const ClipImage &clip = findClip(name);
-    if (!m_output->start())
-        return;
+    m_deviceFailure.clear();
+    return ensureDevice();
+}
 
-    // The image is parsed as stored, at each play, and released once SDL has its copy.
-    SDL_RWops *image = SDL_RWFromConstMem(clip.bytes, static_cast<int>(clip.size));
-    SDL_AudioSpec format;
-    Uint8 *samples = nullptr;
-    Uint32 length = 0;
-    if (image == nullptr || SDL_LoadWAV_RW(image, 1, &format, &samples, &length) == nullptr)
-        return;
-    m_output->enqueue(format, samples, length);
-    SDL_FreeWAV(samples);
+bool ClipPlayer::ensureDevice()
+{
+    if (!m_deviceFailure.empty())
+        return false;
+    if (m_output && m_output->isOpen())
+        return true;
+    std::string reason;
+    if (!m_sdl)
+        m_sdl = SdlLibrary::load(reason);
+    if (m_sdl && !m_output)
+        m_output = std::make_unique<SdlAudioQueue>(*m_sdl);
+    if (m_output && m_output->open(reason))
+        return true;
+    m_deviceFailure = reason.empty() ? "no audio device" : reason;
+    return false;
+}
+
+bool ClipPlayer::closeDeviceIfQuiet()
+{
+    if (isSounding())
+        return false;
+    if (m_output)
+        m_output->close();
+    return true;
+}
+
+bool ClipPlayer::isDeviceOpen() const
+{
+    return m_output && m_output->isOpen();
+}
+
+void ClipPlayer::setVolume(int percent)
+{
+    m_volume = std::clamp(percent, 0, 100);
 }
 
 bool ClipPlayer::isSounding() const
 {
-    return m_output->queuedBytes() > 0;
+    return m_output && m_output->queuedBytes() > 0;
 }
 
-bool ClipPlayer::audioAvailable() const
+void ClipPlayer::PlayClip(const std::string &name)
 {
-    return !m_output->failed();
+    const ClipImage &builtIn = findClip(name);
+    if (!ensureDevice())
+        return;
+
+    // The user's files first, in folder order; a file that cannot be played is reported once
+    // and the next one, or at last the built-in clip, plays in its place.
+    PlaybackSamples samples;
+    const std::vector<std::string> files = m_folders.filesFor(builtIn.storedName);
+    bool loaded = false;
+    for (std::size_t i = 0; i < files.size() && !loaded; ++i)
+        loaded = loadFile(files[i], i + 1 < files.size() ? files[i + 1] : "the built-in clip", samples);
+    if (!loaded) {
+        std::string reason;
+        SDL_RWops *image = m_sdl->RWFromConstMem(builtIn.bytes, static_cast<int>(builtIn.size));
+        if (!decodeClip(*m_sdl, image, samples, reason))
+            return;
+    }
+    applyVolume(samples, m_volume);
+    m_output->enqueue(samples);
+}
+
+bool ClipPlayer::loadFile(const std::string &path, const std::string &fallback, PlaybackSamples &samples)
+{
+    std::string reason;
+    if (decodeClip(*m_sdl, m_sdl->RWFromFile(path.c_str(), "rb"), samples, reason))
+        return true;
+    if (m_reportedFiles.insert(path).second)
+        m_report("voice clip " + path + " cannot be played (" + reason + "); " + fallback + " plays instead");
+    return false;
 }
 
 } // namespace dorvane

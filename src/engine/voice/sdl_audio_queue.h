@@ -1,36 +1,35 @@
 #pragma once
-#include <SDL.h>
+#include "engine/voice/playback_samples.h"
+
+#include <string>
 
 namespace dorvane {
 
-// One SDL output device fed through SDL's audio queue, opened on first use in the
-// format of the first sound it is given (so that sound reaches the device unchanged).
-// Sounds queued back to back play one after the other. Any failure to start is
-// remembered and makes every later call a no-op.
+// One SDL output device in the playback format, fed through SDL's audio queue. Sounds queued
+// back to back play one after the other. The device can be closed when quiet and opened again.
 class SdlAudioQueue
 {
 public:
-    SdlAudioQueue() = default;
+    explicit SdlAudioQueue(const SdlLibrary &sdl) : m_sdl(sdl) {}
     ~SdlAudioQueue();
     SdlAudioQueue(const SdlAudioQueue &) = delete;
     SdlAudioQueue &operator=(const SdlAudioQueue &) = delete;
 
-    // Starts SDL's audio subsystem once; false when it cannot start (now or before).
-    bool start();
+    // Starts SDL's audio and opens the default output device, paused until the first sound; true
+    // when it is open. False, with SDL's reason, when there is no device or audio cannot start.
+    bool open(std::string &reason);
+    // Stops any sound at once and lets the device go.
+    void close();
+    bool isOpen() const { return m_device != 0; }
 
-    // Appends a sound in the given format; converts it when the open device differs.
-    void enqueue(const SDL_AudioSpec &format, const Uint8 *samples, Uint32 length);
-
+    void enqueue(const PlaybackSamples &samples);
     Uint32 queuedBytes() const;
-    bool failed() const { return m_failed; }
 
 private:
-    bool openDevice(const SDL_AudioSpec &format);
-
+    const SdlLibrary &m_sdl;
     bool m_subsystemStarted = false;
-    bool m_failed = false;
+    bool m_playing = false;
     SDL_AudioDeviceID m_device = 0;
-    SDL_AudioSpec m_deviceFormat{};
 };
 
 } // namespace dorvane

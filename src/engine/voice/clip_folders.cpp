@@ -1,0 +1,45 @@
+#include "engine/voice/clip_folders.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace dorvane {
+
+namespace {
+
+char asciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameIgnoringCase(const std::string &a, const std::string &b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiUpper(x) == asciiUpper(y); });
+}
+
+} // namespace
+
+std::vector<std::string> ClipFolders::filesFor(const std::string &storedName) const
+{
+    namespace fs = std::filesystem;
+    const std::string wanted = storedName + ".wav";
+    std::vector<std::string> files;
+    for (const std::string &folder : m_folders) {
+        if (folder.empty())
+            continue;
+        std::error_code error;
+        std::vector<fs::path> matches;
+        for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+            std::error_code notADirectory;
+            if (sameIgnoringCase(entry->path().filename().string(), wanted) && !entry->is_directory(notADirectory))
+                matches.push_back(entry->path());
+        }
+        if (!matches.empty())
+            files.push_back(std::min_element(matches.begin(), matches.end())->string());
+    }
+    return files;
+}
+
+} // namespace dorvane
