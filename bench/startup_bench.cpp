@@ -3,7 +3,10 @@
 // Spawns startup_probe alternately in both modes, reads back the CLOCK_MONOTONIC of each
 // child's first paint event and its peak RSS, and prints median, min and max.
 //
-//   startup_bench [--runs N] [--probe PATH]
+//   startup_bench [--runs N] [--probe [LABEL=]PATH]...
+//
+// Several probes (say, builds before and after a change) run alternately in one run, so that
+// the machine's load falls on all alike; each gives its two rows, named by its label.
 //
 // The children run on the platform the caller chose: QT_QPA_PLATFORM when set, the display
 // in DISPLAY or WAYLAND_DISPLAY when there is one (xvfb-run -a startup_bench), otherwise
@@ -21,6 +24,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char **environ;
@@ -187,8 +191,12 @@ double median(std::vector<double> values)
 class Series
 {
 public:
-    Series(const char *label, const char *mode) : m_label(label), m_mode(mode) {}
+    Series(std::string probe, std::string label, const char *mode)
+        : m_probe(std::move(probe)), m_label(std::move(label)), m_mode(mode)
+    {
+    }
 
+    const std::string &probe() const { return m_probe; }
     const char *mode() const { return m_mode; }
     void add(const Sample &sample) { m_samples.push_back(sample); }
 
@@ -199,7 +207,7 @@ public:
             times.push_back(s.startToPaintMs);
             rss.push_back(s.peakRssMib);
         }
-        std::printf("%-24s %9s %10.1f %8.1f %8.1f %12.1f\n", m_label, m_samples.front().window.c_str(),
+        std::printf("%-32s %9s %10.1f %8.1f %8.1f %12.1f\n", m_label.c_str(), m_samples.front().window.c_str(),
                     median(times), *std::min_element(times.begin(), times.end()),
                     *std::max_element(times.begin(), times.end()), median(rss));
     }
@@ -214,14 +222,15 @@ public:
     }
 
 private:
-    const char *m_label;
+    std::string m_probe;
+    std::string m_label;
     const char *m_mode;
     std::vector<Sample> m_samples;
 };
 
 int usage()
 {
-    std::fprintf(stderr, "usage: startup_bench [--runs N] [--probe PATH]\n");
+    std::fprintf(stderr, "usage: startup_bench [--runs N] [--probe [LABEL=]PATH]...\n");
     return 64;
 }
 
@@ -230,7 +239,7 @@ int usage()
 int main(int argc, char **argv)
 {
     int runs = 10;
-    std::string probe = directoryOfThisExecutable() + "/startup_probe";
+    std::vector<std::pair<std::string, std::string>> probes; // label, path
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--runs" && i + 1 < argc) {
@@ -238,20 +247,31 @@ int main(int argc, char **argv)
             if (runs < 1)
                 return usage();
         } else if (option == "--probe" && i + 1 < argc) {
-            probe = argv[++i];
+            const std::string given = argv[++i];
+            const std::size_t equals = given.find('=');
+            if (equals == std::string::npos)
+                probes.emplace_back("", given);
+            else
+                probes.emplace_back(given.substr(0, equals) + ": ", given.substr(equals + 1));
         } else {
             return usage();
         }
     }
 
+    if (probes.empty())
+        probes.emplace_back("", directoryOfThisExecutable() + "/startup_probe");
+
     ChildEnvironment environment;
-    std::vector<Series> series{Series("Dorvane main window", "--dorvane"),
-                               Series("bare QWidget", "--bare")};
+    std::vector<Series> series;
+    for (const auto &[label, path] : probes) {
+        series.emplace_back(path, label + "Dorvane main window", "--dorvane");
+        series.emplace_back(path, label + "bare QWidget", "--bare");
+    }
 
     // Alternate the modes so that drift in the machine's load falls on both alike.
     for (int run = -1; run < runs; ++run) {
         for (Series &s : series) {
-            std::optional<Sample> sample = ProbeRun(probe, s.mode(), environment.get()).measure();
+            std::optional<Sample> sample = ProbeRun(s.probe(), s.mode(), environment.get()).measure();
             if (!sample)
                 return 1;
             if (run >= 0)
@@ -262,7 +282,7 @@ int main(int argc, char **argv)
     std::printf("Start-up to first paint event of the window: %d runs of each after one untimed run\n", runs);
     std::printf("Platform: %s; the probes ran on \"%s\"\n\n", environment.description().c_str(),
                 series.front().platform().c_str());
-    std::printf("%-24s %9s %10s %8s %8s %12s\n", "window", "size", "median ms", "min ms", "max ms",
+    std::printf("%-32s %9s %10s %8s %8s %12s\n", "window", "size", "median ms", "min ms", "max ms",
                 "peak RSS MiB");
     for (const Series &s : series)
         s.printRow();

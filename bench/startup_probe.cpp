@@ -114,14 +114,14 @@ public:
 
         MainFormEnvironment environment;
         environment.executablePath = m_folder.filePath(QStringLiteral("Dorvane"));
-        environment.clips = &m_clips;
+        // The real voice, as the program has it: nothing of the sound system is wanted yet.
+        environment.userVoiceDirectory = m_folder.filePath(QStringLiteral("voice"));
         m_window = std::make_unique<TMainForm>(environment);
         return m_window.get();
     }
 
 private:
     QTemporaryDir m_folder;
-    dorvane::SilentClips m_clips;
     std::unique_ptr<TMainForm> m_window;
 };
 
