@@ -1,6 +1,7 @@
 #include "control_classes.h"
 
 #include "app/tmainform.h"
+#include "controls/accessible/accessible_factory.h"
 #include "controls/base/control_registry.h"
 #include "controls/base/ttimer.h"
 #include "controls/display/register_display.h"
@@ -15,6 +16,7 @@ void registerControlClasses()
     if (done)
         return;
     done = true;
+    accessible::installAccessibleInterfaces(); // before the first control: an interface stays with its control
     ControlRegistry::instance().add<TTimer>();
     registerInputControls();
     registerDisplayControls();

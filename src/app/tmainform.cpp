@@ -1,5 +1,6 @@
 #include "tmainform.h"
 
+#include "app/accessible_names.h"
 #include "app/control_classes.h"
 #include "app/error_report.h"
 #include "app/voice_output.h"
@@ -40,6 +41,7 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.png")));
     LayoutLoader::loadInto(this, LayoutLoader::readResource(QStringLiteral(":/layout/MainForm.json")));
     ApplyTabOrder(this);
+    nameMainFormControls(this);
     emit OnCreate();
 }
 
@@ -188,11 +190,13 @@ void TMainForm::showDigits(const std::string &hours, const std::string &minutes,
 void TMainForm::showLeftArrow(unsigned char code)
 {
     writePublished(control("lblDirectionL"), QStringLiteral("Caption"), QString(QChar(code)));
+    control("lblDirectionL")->setAccessibleName(directionName(code));
 }
 
 void TMainForm::showRightArrow(unsigned char code)
 {
     writePublished(control("lblDirectionR"), QStringLiteral("Caption"), QString(QChar(code)));
+    control("lblDirectionR")->setAccessibleName(directionName(code));
 }
 
 void TMainForm::paintClockColour(ColourValue colour)

@@ -1,5 +1,6 @@
 #include "tcontrol.h"
 
+#include "accessible_change.h"
 #include "platform.h"
 
 #include <QEvent>
@@ -39,6 +40,7 @@ void TControl::SetCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;
+    const dorvane::AccessibleChange change(this);
     m_caption = caption;
     CaptionChanging();
     emit CaptionChanged();
@@ -92,6 +94,12 @@ const TControl *TControl::HintControl() const
         if (auto *c = qobject_cast<const TControl *>(w); c && c->ShowHint())
             return c;
     return nullptr;
+}
+
+QString TControl::ShownHint() const
+{
+    const TControl *owner = HintControl();
+    return owner ? owner->EffectiveHint() : QString();
 }
 
 QString TControl::EffectiveHint() const
@@ -169,8 +177,7 @@ bool TControl::event(QEvent *e)
     switch (e->type()) {
     case QEvent::ToolTip: {
         auto *help = static_cast<QHelpEvent *>(e);
-        const TControl *owner = HintControl();
-        const QString hint = owner ? owner->EffectiveHint() : QString();
+        const QString hint = ShownHint();
         if (!hint.isEmpty())
             QToolTip::showText(help->globalPos(), hint, this);
         else

@@ -76,6 +76,8 @@ public:
     // Whose tooltip shows while the mouse rests here: this control, or else the nearest parent
     // whose ShowHint is true; none when no control on the way shows hints.
     const TControl *HintControl() const;
+    // The text of that tooltip; empty when none shows.
+    QString ShownHint() const;
 
     int TabOrder() const { return m_tabOrder; }
     void SetTabOrder(int v) { m_tabOrder = v; }

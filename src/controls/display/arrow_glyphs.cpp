@@ -24,8 +24,12 @@ bool hasSymbolEncodedFace()
 
 QChar substituteArrow(const QString &caption, const QFont &font)
 {
-    if (caption.size() != 1 || font.family().compare(symbolFace, Qt::CaseInsensitive) != 0
-        || hasSymbolEncodedFace())
+    return hasSymbolEncodedFace() ? QChar() : symbolArrow(caption, font);
+}
+
+QChar symbolArrow(const QString &caption, const QFont &font)
+{
+    if (caption.size() != 1 || font.family().compare(symbolFace, Qt::CaseInsensitive) != 0)
         return {};
     switch (caption.at(0).unicode()) {
     case symbolUpArrow:

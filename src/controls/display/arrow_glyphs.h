@@ -14,6 +14,9 @@ bool hasSymbolEncodedFace();
 
 // The stand-in arrow for `caption` in `font`, or a null character when the caption is drawn as is.
 QChar substituteArrow(const QString &caption, const QFont &font);
+// The arrow that `caption` in `font` shows, whichever face draws it, or a null character when
+// the caption is no arrow code of the "Symbol" face.
+QChar symbolArrow(const QString &caption, const QFont &font);
 
 // Draws the stand-in arrow in the line box that `flags` (horizontal and vertical alignment)
 // place in `area`; the line box is as high as a line of `font`.

@@ -1,5 +1,6 @@
 #include "tcxpagecontrol.h"
 
+#include "controls/base/accessible_change.h"
 #include "controls/base/platform.h"
 #include "engine/error.h"
 
@@ -329,6 +330,7 @@ bool TcxPageControl::changeActivePage(TcxTabSheet *page)
             return false;
         }
     }
+    const dorvane::AccessibleChange leaving(current), arriving(page);
     const bool focusOnCurrent = current && QApplication::focusWidget() == current;
     if (page) {
         page->setGeometry(PageArea());
@@ -352,6 +354,8 @@ bool TcxPageControl::changeActivePage(TcxTabSheet *page)
     if (page && QApplication::focusWidget() == page)
         if (QWidget *first = firstFocusableIn(page))
             first->setFocus(Qt::TabFocusReason);
+    if (page && hasFocus())
+        dorvane::announceFocus(page); // the keys stay with the tabs; a screen reader follows the new one
     update();
     return true;
 }

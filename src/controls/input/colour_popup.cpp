@@ -1,6 +1,7 @@
 #include "colour_popup.h"
 
 #include "colour_tables.h"
+#include "controls/base/accessible_change.h"
 #include "controls/base/platform.h"
 #include "tcxcolorcombobox.h"
 
@@ -78,9 +79,12 @@ int TcxCustomColorComboBoxListBox::RowAt(const QPoint &pos) const
 
 void TcxCustomColorComboBoxListBox::SetItemIndex(int row)
 {
+    const int before = m_highlight;
     m_highlight = row >= 0 && row < RowCount() ? row : -1;
     scrollToRow(m_highlight);
     viewport()->update();
+    if (m_highlight != before && m_highlight >= 0 && isVisible())
+        announceFocus(this, m_highlight); // the picker keeps the keys; a screen reader follows the row
 }
 
 void TcxCustomColorComboBoxListBox::MoveHighlight(RowMove move)
@@ -260,6 +264,8 @@ void TcxColorComboBoxPopupWindow::Popup()
     if (geometry().contains(QCursor::pos()))
         m_list->IgnoreFirstMouseMove();
     show();
+    if (m_list->ItemIndex() >= 0)
+        announceFocus(m_list, m_list->ItemIndex());
 }
 
 void TcxColorComboBoxPopupWindow::keyPressEvent(QKeyEvent *e)

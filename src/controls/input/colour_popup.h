@@ -14,6 +14,8 @@ class TcxCustomColorComboBoxListBox final : public QAbstractScrollArea
 public:
     explicit TcxCustomColorComboBoxListBox(TcxColorComboBox *picker, QWidget *parent);
 
+    TcxColorComboBox *Picker() const { return m_picker; }
+
     int ItemIndex() const { return m_highlight; }
     // Highlights the row (-1: none) and scrolls it into view.
     void SetItemIndex(int row);

@@ -3,6 +3,7 @@
 #include "colour_popup.h"
 #include "colour_tables.h"
 #include "edit_height.h"
+#include "controls/base/accessible_change.h"
 #include "controls/base/platform.h"
 
 #include <QColorDialog>
@@ -27,6 +28,7 @@ TcxColorComboBox::TcxColorComboBox(QWidget *parent)
     auto repaint = [this] { update(); };
     connect(m_style, &TcxColorComboBoxStyle::Changed, this, repaint);
     connect(m_properties, &TcxColorComboBoxProperties::Changed, this, repaint);
+    connect(this, &TcxColorComboBox::ColorValueChanged, this, [this] { announceValueChange(this); });
     connect(m_properties, &TcxColorComboBoxProperties::RowsChanged, this, [this] {
         keepSelectionOnValue();
         if (m_popup && m_popup->isVisible())
@@ -248,6 +250,7 @@ void TcxColorComboBox::DropDown()
         connect(m_popup, &TcxColorComboBoxPopupWindow::AcceptRequested, this, [this] { CloseUp(true); });
         connect(m_popup, &TcxColorComboBoxPopupWindow::Closed, this, [this] { update(); });
     }
+    const AccessibleChange expanded(this);
     m_popup->Popup();
     update();
 }
@@ -259,6 +262,7 @@ void TcxColorComboBox::CloseUp(bool accept)
     const int row = m_popup->ListBox()->ItemIndex();
     if (accept && row >= 0)
         AcceptRow(row); // the value is current before the list leaves the screen
+    const AccessibleChange collapsed(this);
     m_popup->hide();
 }
 

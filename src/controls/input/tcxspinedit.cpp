@@ -3,6 +3,7 @@
 #include "edit_height.h"
 #include "spin_glyphs.h"
 
+#include "controls/base/accessible_change.h"
 #include "controls/base/platform.h"
 #include "engine/error.h"
 
@@ -32,6 +33,7 @@ TcxSpinEdit::TcxSpinEdit(QWidget *parent)
     setFocusPolicy(Qt::NoFocus); // a click on the buttons must not focus the text as a mouse click
     m_editor->setFocusPolicy(Qt::StrongFocus);
     connect(m_editor, &QLineEdit::textChanged, this, &TcxSpinEdit::OnChange);
+    connect(m_editor, &QLineEdit::textChanged, this, [this] { dorvane::announceValueChange(this); });
     connect(m_editor, &QLineEdit::textEdited, this, [this] {
         m_textEdited = true;
         m_changedSinceFocus = true;
@@ -83,6 +85,13 @@ Variant TcxSpinEdit::Value() const
         return m_editValue;
     if (!m_textEdited)
         return m_lastNumber;
+    if (const std::optional<Variant> shown = ShownNumber())
+        return *shown;
+    throw dorvane::Error(dorvane::convertNumericText(m_editor->text(), kind(), decimalSeparator()).message());
+}
+
+std::optional<Variant> TcxSpinEdit::ShownNumber() const
+{
     const dorvane::NumericConversion c = dorvane::convertNumericText(m_editor->text(), kind(), decimalSeparator());
     switch (c.status) {
     case dorvane::NumericConversion::Converted:
@@ -90,7 +99,7 @@ Variant TcxSpinEdit::Value() const
     case dorvane::NumericConversion::Empty:
         return kind() == NumberKind::Float ? Variant(0.0) : Variant(std::int64_t{0});
     default:
-        throw dorvane::Error(c.message());
+        return std::nullopt;
     }
 }
 

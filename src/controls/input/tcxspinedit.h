@@ -7,6 +7,7 @@
 #include "tcxspineditproperties.h"
 
 #include <QVariant>
+#include <optional>
 
 class QTimer;
 
@@ -37,6 +38,8 @@ public:
     dorvane::Variant Value() const;
     // A value that is not numeric is ignored; no limit is applied.
     void SetValue(const dorvane::Variant &value);
+    // The number the text shows now, read without raising: none while the text is no number.
+    std::optional<dorvane::Variant> ShownNumber() const;
     QVariant PublishedValue() const;
     void SetPublishedValue(const QVariant &value);
 

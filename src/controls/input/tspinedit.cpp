@@ -4,6 +4,7 @@
 #include "spin_value.h"
 #include "tspinbutton.h"
 
+#include "controls/base/accessible_change.h"
 #include "controls/base/platform.h"
 
 #include <QKeyEvent>
@@ -36,6 +37,7 @@ TSpinEdit::TSpinEdit(QWidget *parent) : TControl(parent)
     m_editor->setText(QStringLiteral("0"));
     setFocusProxy(m_editor);
     connect(m_editor, &QLineEdit::textChanged, this, &TSpinEdit::OnChange);
+    connect(m_editor, &QLineEdit::textChanged, this, [this] { dorvane::announceValueChange(this); });
 
     m_button = new TSpinButton(this);
     m_button->SetBounds(0, 0, 15, 17);
