@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick
   openbox x11-utils
+  dbus-daemon at-spi2-core
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream groff-base lintian dpkg-dev file xdotool
