@@ -1,5 +1,7 @@
 #include "accessible_spin_edits.h"
 
+#include "shown_text.h"
+
 #include "controls/input/inner_line_edit.h"
 #include "controls/input/tcxspinedit.h"
 #include "controls/input/tspinedit.h"
@@ -294,12 +296,7 @@ void AccessibleSpinText::setCursorPosition(int position)
 
 QString AccessibleSpinText::text(int startOffset, int endOffset) const
 {
-    const QString all = editor()->text();
-    if (endOffset < 0 || endOffset > all.size())
-        endOffset = static_cast<int>(all.size());
-    if (startOffset < 0 || startOffset >= endOffset)
-        return {};
-    return all.mid(startOffset, endOffset - startOffset);
+    return textBetween(editor()->text(), startOffset, endOffset);
 }
 
 int AccessibleSpinText::characterCount() const

@@ -22,14 +22,18 @@ void ShownText::selection(int, int *startOffset, int *endOffset) const
     *endOffset = 0;
 }
 
-QString ShownText::text(int startOffset, int endOffset) const
+QString textBetween(const QString &text, int startOffset, int endOffset)
 {
-    const QString shown = shownText();
-    if (endOffset < 0 || endOffset > shown.size())
-        endOffset = static_cast<int>(shown.size());
+    if (endOffset < 0 || endOffset > text.size())
+        endOffset = static_cast<int>(text.size());
     if (startOffset < 0 || startOffset >= endOffset)
         return {};
-    return shown.mid(startOffset, endOffset - startOffset);
+    return text.mid(startOffset, endOffset - startOffset);
+}
+
+QString ShownText::text(int startOffset, int endOffset) const
+{
+    return textBetween(shownText(), startOffset, endOffset);
 }
 
 int ShownText::characterCount() const

@@ -9,6 +9,10 @@ namespace dorvane::accessible {
 // A caption as a control with accelerators shows it: "&&" is "&", "&x" is "x".
 QString withoutAccelerators(const QString &caption);
 
+// The characters of `text` from `startOffset` up to `endOffset` (-1 or beyond the end: to the end),
+// as a screen reader asks for a range.
+QString textBetween(const QString &text, int startOffset, int endOffset);
+
 // Read-only text of a control for a screen reader: what it shows, with no caret or selection.
 class ShownText : public QAccessibleTextInterface
 {
