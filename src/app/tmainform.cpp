@@ -1,14 +1,20 @@
 #include "tmainform.h"
 
 #include "app/accessible_names.h"
+#include "app/clock_view_controller.h"
 #include "app/control_classes.h"
 #include "app/error_report.h"
+#include "app/tclockviewform.h"
+#include "app/view_menu.h"
 #include "app/voice_output.h"
+#include "app/window_modes.h"
 #include "controls/base/focus_walk.h"
 #include "controls/base/layout_loader.h"
 #include "controls/base/platform.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
+#include "controls/display/tcustomlabel.h"
+#include "controls/display/tcxlabel.h"
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/input/tcxspinedit.h"
 #include "engine/error.h"
@@ -16,6 +22,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_sequence.h"
 #include "settings/sound_settings.h"
+#include "settings/view_settings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,12 +31,18 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 using namespace dorvane;
 
+namespace {
+constexpr const char *ClockFields[] = {"lblHrs", "lblMins", "lblSecs", "lblDirectionL", "lblDirectionR"};
+} // namespace
+
 TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     : TForm(parent), m_environment(std::move(environment)), m_engine(*this),
-      m_font(m_environment.fontPlatform)
+      m_font(m_environment.fontPlatform), m_clockView(std::make_unique<ClockViewController>(this)),
+      m_modes(new WindowModes(this))
 {
     // The layout and icon live in this library's resources, which a static link would drop.
     Q_INIT_RESOURCE(app);
@@ -42,6 +55,14 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     LayoutLoader::loadInto(this, LayoutLoader::readResource(QStringLiteral(":/layout/MainForm.json")));
     ApplyTabOrder(this);
     nameMainFormControls(this);
+
+    m_viewMenu = std::make_unique<ViewMenu>(*this, *m_clockView);
+    m_viewMenu->AttachTo(this, m_modes);
+    for (const char *field : ClockFields)
+        m_viewMenu->OpenOnRightClick(control(field));
+    connect(m_clockView.get(), &ClockViewController::StartOrStopRequested, this, &TMainForm::startOrStop);
+    connect(m_clockView.get(), &ClockViewController::ResetRequested, this, [this] { clickButton("btnReset"); });
+
     emit OnCreate();
 }
 
@@ -79,6 +100,9 @@ void TMainForm::FormCreate()
     const SettingsFile stored(m_location.readPath().toStdString());
     loadSettings(stored, *this);
     setVolume(loadVolume(stored));
+    m_storedView = loadViewSettings(stored);
+    SetDigitColour(m_storedView.digitColour);
+    m_modes->SetStaysOnTop(m_storedView.mainOnTop);
     m_settings = std::make_unique<SettingsFile>(m_location.writePath().toStdString());
     SetDoubleBuffered(true);
     clickButton("btnReset");
@@ -92,6 +116,7 @@ void TMainForm::FormClose()
         m_settings = std::make_unique<SettingsFile>(settingsPath().toStdString());
     m_location.prepareForWrite();
     writeSettings(*m_settings, *this);
+    saveViewSettings(*m_settings, currentViewSettings());
     saveVolume(*m_settings, volume());
     m_settings->release();
     m_settings.reset();
@@ -103,11 +128,67 @@ void TMainForm::closeEvent(QCloseEvent *event)
     try {
         emit OnClose();
         event->accept();
+        // Closing the main window closes both.
+        m_clockView->Close();
     } catch (const std::exception &e) {
         // The save failed: the window stays open and a later close runs the whole sequence again.
         event->ignore();
         ShowGeneralErrorReport(QString::fromUtf8(e.what()));
     }
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    if (!m_viewRestored) {
+        m_viewRestored = true;
+        // The clock view comes back once the main window is on the screen, above it.
+        QTimer::singleShot(0, m_clockView.get(), [this] { m_clockView->Restore(m_storedView); });
+    }
+    TForm::showEvent(event);
+}
+
+bool TMainForm::ClockViewShown() const
+{
+    return m_clockView->Shown();
+}
+
+void TMainForm::ShowClockView(bool shown)
+{
+    m_clockView->SetShown(shown);
+}
+
+ColourValue TMainForm::DigitColour() const
+{
+    return readPublished(control("lblHrs"), QStringLiteral("Font")).value<TFont *>()->Color();
+}
+
+void TMainForm::SetDigitColour(ColourValue colour)
+{
+    for (const char *digits : {"lblHrs", "lblMins", "lblSecs"})
+        findChild<TJvLabel *>(QLatin1String(digits))->Font()->SetColor(colour);
+    for (const char *arrow : {"lblDirectionL", "lblDirectionR"})
+        findChild<TcxLabel *>(QLatin1String(arrow))->Style()->Font()->SetColor(colour);
+}
+
+ViewSettings TMainForm::currentViewSettings() const
+{
+    ViewSettings view;
+    m_clockView->Remember(view);
+    view.mainOnTop = m_modes->StaysOnTop();
+    view.digitColour = DigitColour();
+    return view;
+}
+
+void TMainForm::startOrStop()
+{
+    clickButton(timer()->Enabled() ? "btnStop" : "btnStart");
+}
+
+void TMainForm::updatePaused()
+{
+    const ClockState &s = m_engine.state();
+    const bool ended = s.AllowanceSeconds > 0 && s.ElapsedCount >= s.AllowanceSeconds;
+    m_clockView->SetPaused(m_startedSinceReset && !timer()->Enabled() && !ended);
 }
 
 void TMainForm::btnStartClick()
@@ -137,6 +218,9 @@ void TMainForm::btnStopClick()
 void TMainForm::btnResetClick()
 {
     m_engine.ResetClock();
+    m_startedSinceReset = false;
+    m_clockView->ClockReset();
+    updatePaused();
 }
 
 void TMainForm::btnDoneClick()
@@ -152,6 +236,11 @@ void TMainForm::cxTabSheet2Exit()
 void TMainForm::Timer1Timer()
 {
     m_engine.AdvanceClock();
+    const ClockState &s = m_engine.state();
+    // The tick that reaches the allowance ends the count; later ones (counting up) do not.
+    if (s.AllowanceSeconds > 0 && s.ElapsedCount == s.AllowanceSeconds)
+        m_clockView->TimeUp(expiredColour(), backgroundColour());
+    updatePaused();
 }
 
 void TMainForm::clickButton(const char *name)
@@ -211,23 +300,32 @@ void TMainForm::paintClockColour(ColourValue colour)
 void TMainForm::setTicking(bool on)
 {
     timer()->SetEnabled(on);
+    if (on)
+        m_startedSinceReset = true;
+    updatePaused();
 }
 
 void TMainForm::repaintNow()
 {
     repaint();
+    if (m_clockView->Shown())
+        m_clockView->Form()->repaint();
 }
 
 void TMainForm::showError(const std::string &message)
 {
+    // Asked for from the clock view, the box stands over the clock view, on its screen.
+    QWidget *owner = this;
+    if (m_clockView->Shown() && m_clockView->Form()->isActiveWindow())
+        owner = m_clockView->Form();
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(message),
-                    QMessageBox::Ok, this);
+                    QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("EngineErrorBox"));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     // Centred on the screen rather than on the window, frame included; until the window manager
     // has framed the box, its frame is taken to be like this window's.
-    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
     new FrameCentring(&box, screen ? screen->geometry() : QRect(), Frame());
     box.exec();
 }

@@ -5,6 +5,7 @@
 #include "engine/clock_engine.h"
 #include "engine/window_port.h"
 #include "settings/settings_controls.h"
+#include "settings/view_settings.h"
 
 #include <QString>
 #include <memory>
@@ -12,8 +13,11 @@
 class TTimer;
 
 namespace dorvane {
+class ClockViewController;
 class SettingsFile;
+class ViewMenu;
 class VoiceOutput;
+class WindowModes;
 // Where the window sends the voice clips it asks for.
 class ClipSink
 {
@@ -66,6 +70,17 @@ public:
     int volume() const;
     dorvane::VoiceOutput &voice() const { return *m_voice; }
 
+    // The clock view for the room, shown and hidden as F10 does.
+    bool ClockViewShown() const;
+    void ShowClockView(bool shown);
+    dorvane::ClockViewController &clockView() const { return *m_clockView; }
+    // Full screen and always on top of this window.
+    dorvane::WindowModes &windowModes() const { return *m_modes; }
+    dorvane::ViewMenu &viewMenu() const { return *m_viewMenu; }
+    // The colour of the digits and arrows in both windows.
+    dorvane::ColourValue DigitColour() const;
+    void SetDigitColour(dorvane::ColourValue colour);
+
 public slots:
     void FormCreate();
     void FormClose();
@@ -78,6 +93,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // WindowPort
@@ -124,6 +140,11 @@ private:
     void setDirectionItemIndex(int index) override;
     int directionItemIndex() const override;
 
+    // What the clock view shows besides the mirrored fields: the paused marker, the flash.
+    void startOrStop();
+    void updatePaused();
+    dorvane::ViewSettings currentViewSettings() const;
+
     int intValue(const char *control, const char *property) const;
     void setIntValue(const char *control, const char *property, int value);
     void clickButton(const char *name);
@@ -137,4 +158,12 @@ private:
     dorvane::SettingsLocation m_location;
     std::unique_ptr<dorvane::SettingsFile> m_settings;
     std::unique_ptr<dorvane::VoiceOutput> m_voice;
+    bool m_viewRestored = false;
+    // The menu is destroyed before the view whose window it gave keys to.
+    std::unique_ptr<dorvane::ClockViewController> m_clockView;
+    std::unique_ptr<dorvane::ViewMenu> m_viewMenu;
+    dorvane::WindowModes *m_modes;
+    dorvane::ViewSettings m_storedView;
+    // Start has set the clock going since the last reset: a stop from then on is a pause.
+    bool m_startedSinceReset = false;
 };

@@ -176,6 +176,11 @@ public:
     // framed it): a window still at its initial bounds gets them again, as outer bounds, and the
     // fonts follow the outer size.
     void FrameChanged(QSize previous);
+    // Puts the form at outer bounds the program chose (a place remembered from an earlier run,
+    // another screen), anywhere on the desktop. Before the first show they replace the designed
+    // placement as the initial bounds; afterwards the form moves there and keeps them, as it
+    // keeps a place the user gave it.
+    void PlaceAt(const QRect &outerBounds);
     void PaintBackground(QPainter &dc);
     void SyncFormFont();
     void ScaleStatusBars();
@@ -299,6 +304,7 @@ private:
     int m_maxSizeHeight = 0;
     dorvane::WindowPlacement m_placement;
     double m_leftFraction = 0, m_topFraction = 0, m_widthFraction = 0, m_heightFraction = 0;
+    QRect m_placedBounds;
 
     bool m_initPending = true;
     bool m_setupDone = false;

@@ -113,7 +113,23 @@ void TElasticForm::InitializeLayout()
     // The frame's top-left corner, and so the title bar, stays inside the area.
     m_initialLeft = area.left() + std::max(0, m_initialLeft);
     m_initialTop = area.top() + std::max(0, m_initialTop);
+    if (m_placedBounds.isValid()) {
+        m_initialLeft = m_placedBounds.left();
+        m_initialTop = m_placedBounds.top();
+        m_initialWidth = m_placedBounds.width();
+        m_initialHeight = m_placedBounds.height();
+    }
     m_posChangeCount = 0;
+}
+
+void TElasticForm::PlaceAt(const QRect &outerBounds)
+{
+    if (m_initPending) {
+        m_placedBounds = outerBounds;
+        return;
+    }
+    m_userSized = true;
+    m_form->SetBounds(outerBounds.x(), outerBounds.y(), outerBounds.width(), outerBounds.height());
 }
 
 void TElasticForm::CaptureFrame(TFrame &frame, TControl *control, double hr, double vr, double fr, double k)

@@ -172,7 +172,9 @@ void TElasticForm::handleSize(quintptr kind, QWidget *focus)
         SetFont(m_font);
     }
     const bool borderless = m_form->windowFlags().testFlag(Qt::FramelessWindowHint);
-    if ((borderless || !m_userSized) && m_form->WindowState() != TForm::wsMaximized)
+    // A full-screen window, like a maximized one, has the size its state gives it.
+    const bool fullScreen = m_form->windowState().testFlag(Qt::WindowFullScreen);
+    if ((borderless || !m_userSized) && m_form->WindowState() != TForm::wsMaximized && !fullScreen)
         m_form->SetBounds(m_initialLeft, m_initialTop, m_initialWidth, m_initialHeight);
     if (widthOrHeightChanged()) {
         Rescale();

@@ -16,6 +16,11 @@ bool SettingsFile::readBoolean(std::string_view section, std::string_view key, b
     return decodeBoolean(m_file.readString(section, key), defaultValue);
 }
 
+std::string SettingsFile::readString(std::string_view section, std::string_view key) const
+{
+    return m_file.readString(section, key);
+}
+
 void SettingsFile::writeInteger(std::string_view section, std::string_view key, std::int32_t value)
 {
     writeString(section, key, encodeInteger(value));

@@ -19,9 +19,12 @@ public:
 
     std::int32_t readInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
     bool readBoolean(std::string_view section, std::string_view key, bool defaultValue) const;
+    // The stored text as it stands; empty when absent.
+    std::string readString(std::string_view section, std::string_view key) const;
 
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
     void writeBoolean(std::string_view section, std::string_view key, bool value);
+    void writeString(std::string_view section, std::string_view key, const std::string &value);
 
     // Flushes the file once every value is written. Each write already reaches the disk whole,
     // so there is nothing left to flush; the step stays so that callers mark the end of a save.
@@ -29,8 +32,6 @@ public:
     bool isReleased() const { return m_released; }
 
 private:
-    void writeString(std::string_view section, std::string_view key, const std::string &value);
-
     ProfileFile m_file;
     bool m_released = false;
 };

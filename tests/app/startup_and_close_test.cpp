@@ -29,6 +29,14 @@ const QByteArray kDefaultsWritten = "[Time]\n"
                                     "Seconds=60\n"
                                     "TimeUp=1\n"
                                     "\n"
+                                    "[View]\n"
+                                    "ClockView=0\n"
+                                    "ClockFullScreen=0\n"
+                                    "ClockOnTop=0\n"
+                                    "MainOnTop=0\n"
+                                    "DigitColor=-16777208\n"
+                                    "FlashAtTimeUp=0\n"
+                                    "\n"
                                     "[Sound]\n"
                                     "Volume=100\n";
 } // namespace
@@ -65,7 +73,7 @@ TEST_F(MainWindowTest, StoredSettingsReachTheControls)
     EXPECT_EQ(intProperty("lblSecs", "Color"), 255);
 }
 
-TEST_F(MainWindowTest, DoneAndTheCloseBoxBothWriteAllTenSettingsInOrder)
+TEST_F(MainWindowTest, DoneAndTheCloseBoxBothWriteAllTenSettingsInOrderThenTheView)
 {
     for (const bool viaDone : {true, false}) {
         SCOPED_TRACE(viaDone ? "Done" : "close box");

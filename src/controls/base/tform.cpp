@@ -17,6 +17,9 @@ bool TForm::FrameKnown() const
 
 QMargins TForm::Frame() const
 {
+    // Full screen, the client area is the whole window.
+    if (isVisible() && windowState().testFlag(Qt::WindowFullScreen))
+        return {};
     const QMargins frame = dorvane::FrameMargins(this);
     return frame.isNull() ? m_designFrame : frame;
 }

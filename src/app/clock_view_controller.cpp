@@ -1,0 +1,199 @@
+#include "clock_view_controller.h"
+
+#include "app/clock_mirror.h"
+#include "app/tclockviewform.h"
+#include "app/time_up_flash.h"
+#include "app/window_modes.h"
+#include "elastic/elastic_form.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+namespace dorvane {
+
+namespace {
+QScreen *screenNamed(const std::string &name)
+{
+    for (QScreen *screen : QGuiApplication::screens())
+        if (screen->name().toStdString() == name)
+            return screen;
+    return nullptr;
+}
+
+QRect toRect(const WindowBounds &b)
+{
+    return {b.left, b.top, b.width, b.height};
+}
+
+// Whether a remembered place can still be seen: its screen may have gone since.
+bool onSomeScreen(const QRect &bounds)
+{
+    for (QScreen *screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(bounds))
+            return true;
+    return false;
+}
+
+// A screen's name as the settings file can hold it: one line.
+std::string storableName(const QString &name)
+{
+    QString line = name;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line.trimmed().toStdString();
+}
+} // namespace
+
+ClockViewController::ClockViewController(QWidget *mainWindow) : QObject(mainWindow), m_mainWindow(mainWindow) {}
+
+ClockViewController::~ClockViewController() = default;
+
+TClockViewForm *ClockViewController::Form()
+{
+    if (!m_form)
+        create();
+    return m_form.get();
+}
+
+WindowModes *ClockViewController::Modes()
+{
+    Form();
+    return m_modes;
+}
+
+void ClockViewController::create()
+{
+    // A window of its own, not one owned by the main window, so that window managers treat it
+    // as any other: on any screen, in the task bar, above or below the main window.
+    m_form = std::make_unique<TClockViewForm>();
+    m_form->setWindowIcon(m_mainWindow->windowIcon());
+    m_form->SetPaused(m_paused);
+    m_mirror = new ClockMirror(m_mainWindow, m_form.get());
+    m_modes = new WindowModes(m_form.get());
+    m_flash = new TimeUpFlash(m_form.get());
+    connect(m_flash, &TimeUpFlash::ColourDue, m_mirror, &ClockMirror::HoldClockColour);
+    connect(m_form.get(), &TClockViewForm::StartOrStopRequested, this, &ClockViewController::StartOrStopRequested);
+    connect(m_form.get(), &TClockViewForm::ResetRequested, this, &ClockViewController::ResetRequested);
+    connect(m_form.get(), &TClockViewForm::LeaveFullScreenRequested, m_modes, [this] { m_modes->SetFullScreen(false); });
+    connect(m_form.get(), &TClockViewForm::ContextMenuRequested, this,
+            [this](QPoint at) { emit ContextMenuRequested(m_form.get(), at); });
+    m_form->installEventFilter(this);
+    m_modes->SetStaysOnTop(m_stored.clockOnTop);
+    if (m_stored.clockBounds && onSomeScreen(toRect(*m_stored.clockBounds))) {
+        if (auto *elastic = m_form->findChild<TElasticForm *>())
+            elastic->PlaceAt(toRect(*m_stored.clockBounds));
+    }
+    emit Created(m_form.get());
+}
+
+bool ClockViewController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_form.get() && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        emit ShownChanged(event->type() == QEvent::Show);
+    return false;
+}
+
+bool ClockViewController::Shown() const
+{
+    return m_form && m_form->isVisible();
+}
+
+void ClockViewController::SetShown(bool shown)
+{
+    if (shown == Shown())
+        return;
+    if (!shown) {
+        m_form->hide();
+        return;
+    }
+    Form()->show();
+    m_form->raise();
+    m_form->activateWindow();
+}
+
+void ClockViewController::ShowOn(QScreen *screen)
+{
+    SetShown(true);
+    Modes()->MoveToScreen(screen);
+}
+
+void ClockViewController::Close()
+{
+    if (m_flash)
+        m_flash->Stop();
+    if (m_form)
+        m_form->hide();
+}
+
+void ClockViewController::SetPaused(bool paused)
+{
+    m_paused = paused;
+    if (m_form)
+        m_form->SetPaused(paused);
+}
+
+void ClockViewController::SetFlashAtTimeUp(bool on)
+{
+    m_flashAtTimeUp = on;
+    if (!on && m_flash && m_flash->IsRunning()) {
+        m_flash->Stop();
+        m_mirror->ReleaseClockColour();
+    }
+}
+
+void ClockViewController::TimeUp(ColourValue expired, ColourValue normal)
+{
+    if (m_flashAtTimeUp && Shown())
+        m_flash->Start(expired, normal);
+}
+
+void ClockViewController::ClockReset()
+{
+    if (!m_form)
+        return;
+    m_flash->Stop();
+    if (m_mirror->HoldsClockColour())
+        m_mirror->ReleaseClockColour();
+}
+
+bool ClockViewController::Flashing() const
+{
+    return m_flash && m_flash->IsRunning();
+}
+
+void ClockViewController::Restore(const ViewSettings &settings)
+{
+    m_stored = settings;
+    m_flashAtTimeUp = settings.flashAtTimeUp;
+    if (!settings.clockViewShown)
+        return; // made when first wanted, in the remembered place
+    SetShown(true);
+    // The place is remembered on the desktop; without one, the remembered screen is used.
+    if (!settings.clockBounds)
+        if (QScreen *screen = screenNamed(settings.clockScreen))
+            m_modes->MoveToScreen(screen);
+    m_modes->SetFullScreen(settings.clockFullScreen);
+}
+
+void ClockViewController::Remember(ViewSettings &settings) const
+{
+    settings.flashAtTimeUp = m_flashAtTimeUp;
+    if (!m_form || !m_form->windowHandle()) {
+        // Never on the screen in this run: what was remembered stays.
+        settings.clockViewShown = false;
+        settings.clockBounds = m_stored.clockBounds;
+        settings.clockScreen = m_stored.clockScreen;
+        settings.clockFullScreen = m_stored.clockFullScreen;
+        settings.clockOnTop = m_form ? m_modes->StaysOnTop() : m_stored.clockOnTop;
+        return;
+    }
+    settings.clockViewShown = Shown();
+    const QRect bounds = m_modes->NormalBounds();
+    settings.clockBounds = WindowBounds{bounds.left(), bounds.top(), bounds.width(), bounds.height()};
+    settings.clockScreen = m_form->screen() ? storableName(m_form->screen()->name()) : std::string();
+    settings.clockFullScreen = m_modes->FullScreen();
+    settings.clockOnTop = m_modes->StaysOnTop();
+}
+
+} // namespace dorvane

@@ -1,0 +1,81 @@
+#pragma once
+#include "engine/colour.h"
+#include "settings/view_settings.h"
+
+#include <QObject>
+#include <QPoint>
+#include <memory>
+
+class QScreen;
+class QWidget;
+class TClockViewForm;
+
+namespace dorvane {
+
+class ClockMirror;
+class TimeUpFlash;
+class WindowModes;
+
+// The clock view of the main window: made when it is first wanted, kept a mirror of the main
+// window's clock, marked while the count is paused and flashed at time up. Its keys and its
+// context menu come out as signals for the main window to answer.
+class ClockViewController final : public QObject
+{
+    Q_OBJECT
+public:
+    // `mainWindow` holds the fields the view mirrors.
+    explicit ClockViewController(QWidget *mainWindow);
+    ~ClockViewController() override;
+
+    // The view's window; made on first use.
+    TClockViewForm *Form();
+    bool Exists() const { return m_form != nullptr; }
+    WindowModes *Modes();
+
+    bool Shown() const;
+    void SetShown(bool shown);
+    // Shows the view on `screen`, full screen there when it was full screen.
+    void ShowOn(QScreen *screen);
+    // Hides the view for good when the main window closes.
+    void Close();
+
+    void SetPaused(bool paused);
+    bool Paused() const { return m_paused; }
+
+    bool FlashAtTimeUp() const { return m_flashAtTimeUp; }
+    void SetFlashAtTimeUp(bool on);
+    // The count has just ended: flash when wanted and the view is on the screen.
+    void TimeUp(ColourValue expired, ColourValue normal);
+    // A reset ends a flash and shows the main window's colour again.
+    void ClockReset();
+    bool Flashing() const;
+
+    // The remembered view, given once at start-up after the main window has shown.
+    void Restore(const ViewSettings &settings);
+    // The view as it is now, for saving.
+    void Remember(ViewSettings &settings) const;
+
+signals:
+    void StartOrStopRequested();
+    void ResetRequested();
+    void ContextMenuRequested(QWidget *window, QPoint globalPosition);
+    // The view's window has just been made (so that keys and menus can be given to it).
+    void Created(TClockViewForm *form);
+    void ShownChanged(bool shown);
+
+private:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void create();
+
+    QWidget *m_mainWindow;
+    std::unique_ptr<TClockViewForm> m_form;
+    ClockMirror *m_mirror = nullptr;
+    WindowModes *m_modes = nullptr;
+    TimeUpFlash *m_flash = nullptr;
+    bool m_paused = false;
+    bool m_flashAtTimeUp = false;
+    // What the settings remembered, kept for the view until it has been on the screen.
+    ViewSettings m_stored;
+};
+
+} // namespace dorvane

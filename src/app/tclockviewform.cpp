@@ -1,0 +1,74 @@
+#include "tclockviewform.h"
+
+#include "controls/base/layout_loader.h"
+#include "controls/display/tcustomlabel.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
+using namespace dorvane;
+
+TClockViewForm::TClockViewForm(QWidget *parent) : TForm(parent)
+{
+    setObjectName(QStringLiteral("ClockViewForm"));
+    // Takes the keys itself: none of its fields can hold the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    LayoutLoader::loadInto(this, LayoutLoader::readResource(QStringLiteral(":/layout/ClockViewForm.json")));
+}
+
+QWidget *TClockViewForm::control(const char *name) const
+{
+    return findChild<QWidget *>(QLatin1String(name));
+}
+
+bool TClockViewForm::Paused() const
+{
+    return !findChild<TLabel *>(QStringLiteral("lblPaused"))->Caption().isEmpty();
+}
+
+void TClockViewForm::SetPaused(bool paused)
+{
+    // The badge stays in the layout and is only drawn or not: the elastic layout gives every
+    // field back the visibility it had when it last hid them.
+    auto *badge = findChild<TLabel *>(QStringLiteral("lblPaused"));
+    badge->SetCaption(paused ? QStringLiteral("Paused") : QString());
+    badge->SetTransparent(!paused);
+}
+
+void TClockViewForm::keyPressEvent(QKeyEvent *event)
+{
+    // A remote held down must not start and stop the clock over and over.
+    if (event->isAutoRepeat())
+        return;
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_PageDown:
+    case Qt::Key_Right:
+        if (event->modifiers() == Qt::NoModifier)
+            emit StartOrStopRequested();
+        break;
+    case Qt::Key_Home:
+        if (event->modifiers() == Qt::NoModifier)
+            emit ResetRequested();
+        break;
+    case Qt::Key_Escape:
+        emit LeaveFullScreenRequested();
+        break;
+    default:
+        // Every other key a remote sends (Page Up, Left, F5, B, ".") does nothing, so that its
+        // "back" never resets the clock by accident.
+        break;
+    }
+}
+
+void TClockViewForm::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    hide();
+}
+
+void TClockViewForm::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit ContextMenuRequested(event->globalPos());
+}

@@ -1,0 +1,173 @@
+#include "view_menu.h"
+
+#include "app/clock_view_controller.h"
+#include "app/tclockviewform.h"
+#include "app/tmainform.h"
+#include "app/window_modes.h"
+#include "controls/base/platform.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace dorvane {
+
+namespace {
+QAction *checkableAction(const QString &text, QObject *parent)
+{
+    auto *action = new QAction(text, parent);
+    action->setCheckable(true);
+    return action;
+}
+
+// The keys as a person presses them: shortcuts of the program, not of an edit box.
+void useAsWindowKey(QAction *action, const QKeySequence &key)
+{
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+}
+} // namespace
+
+ViewMenu::ViewMenu(TMainForm &mainForm, ClockViewController &clockView)
+    : m_mainForm(mainForm), m_clockView(clockView),
+      m_clockViewAction(checkableAction(QStringLiteral("Clock view"), this)),
+      m_flashAction(checkableAction(QStringLiteral("Flash at time up"), this))
+{
+    m_clockViewAction->setObjectName(QStringLiteral("actClockView"));
+    useAsWindowKey(m_clockViewAction, QKeySequence(Qt::Key_F10));
+    connect(m_clockViewAction, &QAction::triggered, this, [this] { m_clockView.SetShown(!m_clockView.Shown()); });
+    m_flashAction->setObjectName(QStringLiteral("actFlashAtTimeUp"));
+    connect(m_flashAction, &QAction::triggered, this, [this](bool on) { m_clockView.SetFlashAtTimeUp(on); });
+    connect(&m_clockView, &ClockViewController::Created, this,
+            [this](TClockViewForm *form) { AttachTo(form, m_clockView.Modes()); });
+    connect(&m_clockView, &ClockViewController::ContextMenuRequested, this, &ViewMenu::Popup);
+}
+
+void ViewMenu::AttachTo(QWidget *window, WindowModes *modes)
+{
+    auto *fullScreen = checkableAction(QStringLiteral("Full screen"), window);
+    fullScreen->setObjectName(QStringLiteral("actFullScreen"));
+    useAsWindowKey(fullScreen, QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QAction::triggered, modes, &WindowModes::ToggleFullScreen);
+
+    auto *onTop = checkableAction(QStringLiteral("Always on top"), window);
+    onTop->setObjectName(QStringLiteral("actAlwaysOnTop"));
+    useAsWindowKey(onTop, QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(onTop, &QAction::triggered, modes, &WindowModes::ToggleStaysOnTop);
+
+    window->addAction(m_clockViewAction);
+    window->addAction(fullScreen);
+    window->addAction(onTop);
+    m_windows.insert(window, {fullScreen, onTop, modes});
+    connect(window, &QObject::destroyed, this, [this, window] { m_windows.remove(window); });
+}
+
+void ViewMenu::OpenOnRightClick(QWidget *field)
+{
+    field->installEventFilter(this);
+}
+
+bool ViewMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    auto *field = static_cast<QWidget *>(watched);
+    Popup(field->window(), static_cast<QContextMenuEvent *>(event)->globalPos());
+    return true;
+}
+
+void ViewMenu::refreshChecks(QWidget *window)
+{
+    // The window manager may have changed a state meanwhile: the menu shows what is so now.
+    m_clockViewAction->setChecked(m_clockView.Shown());
+    m_flashAction->setChecked(m_clockView.FlashAtTimeUp());
+    const WindowActions actions = m_windows.value(window);
+    if (actions.modes) {
+        actions.fullScreen->setChecked(actions.modes->FullScreen());
+        actions.onTop->setChecked(actions.modes->StaysOnTop());
+    }
+}
+
+QMenu *ViewMenu::Popup(QWidget *window, QPoint globalPosition)
+{
+    if (!m_windows.contains(window))
+        return nullptr;
+    refreshChecks(window);
+    const WindowActions actions = m_windows.value(window);
+    auto *menu = new QMenu(window);
+    menu->setObjectName(QStringLiteral("ViewMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(m_clockViewAction);
+    menu->addAction(actions.fullScreen);
+    menu->addAction(actions.onTop);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Digit colour\u2026"), this, [this, window] { ChooseDigitColour(window); })
+        ->setObjectName(QStringLiteral("actDigitColour"));
+    menu->addAction(m_flashAction);
+    // The voice volume, once the main window offers one, belongs here, after the flash.
+    addScreens(menu);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Keyboard shortcuts"), this, [this, window] { ShowKeyboardShortcuts(window); })
+        ->setObjectName(QStringLiteral("actKeyboardShortcuts"));
+    menu->popup(globalPosition);
+    return menu;
+}
+
+void ViewMenu::addScreens(QMenu *menu)
+{
+    QMenu *screens = menu->addMenu(QStringLiteral("Show clock on"));
+    screens->setObjectName(QStringLiteral("ScreensMenu"));
+    const QScreen *current = m_clockView.Shown() ? m_clockView.Form()->screen() : nullptr;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const QSize size = screen->size();
+        const QString text = QStringLiteral("%1 (%2 \u00d7 %3)").arg(screen->name()).arg(size.width()).arg(size.height());
+        QAction *entry = screens->addAction(text, this, [this, screen] { m_clockView.ShowOn(screen); });
+        entry->setCheckable(true);
+        entry->setChecked(screen == current);
+    }
+}
+
+void ViewMenu::ChooseDigitColour(QWidget *window)
+{
+    auto *dialog = new QColorDialog(toQColor(m_mainForm.DigitColour(), window->palette()), window);
+    dialog->setObjectName(QStringLiteral("DigitColourDialog"));
+    dialog->setWindowTitle(QStringLiteral("Digit colour"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QColorDialog::colorSelected, this,
+            [this](const QColor &colour) { m_mainForm.SetDigitColour(fromQColor(colour)); });
+    dialog->open();
+}
+
+QString ViewMenu::KeyboardShortcutsText()
+{
+    const auto row = [](const char *keys, const char *does) {
+        return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(QLatin1String(keys), QLatin1String(does));
+    };
+    return QStringLiteral("<p>Both windows</p><table cellspacing=\"4\">") + row("F10", "show or hide the clock view")
+        + row("F11", "full screen on or off") + row("Ctrl+T", "always on top on or off")
+        + QStringLiteral("</table><p>Clock view</p><table cellspacing=\"4\">")
+        + row("Space, Page Down, Right", "start the clock, or stop it when it runs")
+        + row("Home", "reset the clock") + row("Esc", "leave full screen")
+        + QStringLiteral("</table><p>Main window</p><table cellspacing=\"4\">")
+        + row("Tab, Shift+Tab", "move between the controls of a page")
+        + row("Ctrl+Tab, Ctrl+Shift+Tab", "switch between Display and Configuration")
+        + row("Up, Down", "step the focused number field") + row("Alt+Down, F4", "open the focused colour list")
+        + row("Esc", "undo the edit of the focused field, or close an open colour list")
+        + row("Enter, Space", "press the focused button") + QStringLiteral("</table>");
+}
+
+void ViewMenu::ShowKeyboardShortcuts(QWidget *window)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Keyboard shortcuts"), KeyboardShortcutsText(),
+                                QMessageBox::Ok, window);
+    box->setObjectName(QStringLiteral("KeyboardShortcutsBox"));
+    box->setTextFormat(Qt::RichText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace dorvane

@@ -1,0 +1,50 @@
+#pragma once
+#include <QObject>
+#include <QRect>
+
+class QScreen;
+class TForm;
+
+namespace dorvane {
+
+// Full screen and always on top for one top-level window. Leaving full screen gives the window
+// back the state it had (normal or maximized) and, when normal, its place and size.
+class WindowModes final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WindowModes(TForm *window);
+
+    bool FullScreen() const;
+    void SetFullScreen(bool on);
+    void ToggleFullScreen() { SetFullScreen(!FullScreen()); }
+
+    bool StaysOnTop() const;
+    // Changes the hint on the shown window in place: it stays where it is and keeps the focus.
+    void SetStaysOnTop(bool on);
+    void ToggleStaysOnTop() { SetStaysOnTop(!StaysOnTop()); }
+
+    // Where the window is when it is neither full screen nor maximized: its client area, and
+    // its outer bounds as the form gives and takes them (frame included).
+    QRect NormalGeometry() const;
+    QRect NormalBounds() const;
+    // Puts the window on `screen`, centred in its usable area at its normal size (made smaller
+    // when it does not fit); a full-screen or maximized window is so on that screen instead.
+    void MoveToScreen(QScreen *screen);
+
+private:
+    // The frame around the client area: where its corner lies and what it adds to the size.
+    struct Frame
+    {
+        QPoint offset;
+        QSize extra;
+    };
+    Frame frame() const;
+
+    TForm *m_window;
+    Qt::WindowStates m_stateBefore;
+    QRect m_geometryBefore;
+    Frame m_frameBefore;
+};
+
+} // namespace dorvane

@@ -1,0 +1,54 @@
+#include "settings/view_settings.h"
+
+#include "settings/settings_file.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using namespace dorvane;
+using namespace dorvane::test;
+
+namespace {
+
+TEST(ViewSettings, WhatIsWrittenIsReadBack)
+{
+    TempDir dir;
+    SettingsFile file(dir.file("Dorvane.Ini"));
+    ViewSettings written;
+    written.clockViewShown = true;
+    written.clockScreen = "HDMI-1";
+    written.clockBounds = WindowBounds{1930, -12, 800, 450}; // on a second screen, above the first
+    written.clockFullScreen = true;
+    written.clockOnTop = true;
+    written.mainOnTop = true;
+    written.digitColour = 0xFFFFFF;
+    written.flashAtTimeUp = true;
+    saveViewSettings(file, written);
+    EXPECT_EQ(loadViewSettings(file), written);
+
+    // Written again with the defaults, every key goes back to them.
+    saveViewSettings(file, ViewSettings{});
+    ViewSettings defaults;
+    defaults.clockScreen = "HDMI-1";            // not rewritten while no screen is known
+    defaults.clockBounds = written.clockBounds; // nor the place, while the view has none
+    EXPECT_EQ(loadViewSettings(file), defaults);
+}
+
+TEST(ViewSettings, AFileWithoutTheSectionOrWithUnusableValuesGivesTheDefaults)
+{
+    TempDir dir;
+    const std::string path = dir.file("Dorvane.Ini");
+    writeFile(path, "[Time]\nHours=2\n");
+    EXPECT_EQ(loadViewSettings(SettingsFile(path)), ViewSettings{});
+    EXPECT_EQ(ViewSettings{}.digitColour, colours::WindowText);
+
+    writeFile(path, "[view]\nclockview=yes\nClockLeft=10\nClockTop=10\nClockWidth=0\nClockHeight=300\n"
+                    "DigitColor=red\nFLASHATTIMEUP=2\n");
+    const ViewSettings read = loadViewSettings(SettingsFile(path));
+    EXPECT_FALSE(read.clockViewShown);
+    EXPECT_FALSE(read.clockBounds.has_value()) << "a window of no width is no place";
+    EXPECT_EQ(read.digitColour, colours::WindowText);
+    EXPECT_TRUE(read.flashAtTimeUp) << "keys match without regard to case; any non-zero is true";
+}
+
+} // namespace
