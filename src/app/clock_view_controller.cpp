@@ -173,7 +173,14 @@ void ClockViewController::Restore(const ViewSettings &settings)
     if (!settings.clockBounds)
         if (QScreen *screen = screenNamed(settings.clockScreen))
             m_modes->MoveToScreen(screen);
-    m_modes->SetFullScreen(settings.clockFullScreen);
+    if (settings.clockFullScreen) {
+        // Its place for when it leaves full screen is the remembered one, whatever frame the
+        // window manager has yet to put around it.
+        if (settings.clockBounds)
+            m_modes->EnterFullScreenFrom(toRect(*settings.clockBounds));
+        else
+            m_modes->SetFullScreen(true);
+    }
 }
 
 void ClockViewController::Remember(ViewSettings &settings) const

@@ -3,10 +3,61 @@
 #include "controls/base/tform.h"
 #include "elastic/elastic_form.h"
 
+#include <QEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
 namespace dorvane {
+
+namespace {
+
+// Moves a form to outer bounds; the elastic layout, which keeps a window at its first place until
+// the user moves it, takes this as the user's move.
+void placeForm(TForm *form, const QRect &bounds)
+{
+    if (auto *elastic = form->findChild<TElasticForm *>(QString(), Qt::FindDirectChildrenOnly))
+        elastic->PlaceAt(bounds);
+    else
+        form->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+}
+
+// Puts a window at its outer bounds once more at the first news of the window manager's frame
+// around it: placed before the frame was there, it was placed with the frame the layout was
+// designed with.
+class PlaceWhenFramed final : public QObject
+{
+public:
+    PlaceWhenFramed(TForm *form, QRect bounds) : QObject(form), m_form(form), m_bounds(bounds)
+    {
+        form->installEventFilter(this);
+        if ((m_handle = form->windowHandle()))
+            m_handle->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose) && m_form->FrameKnown()
+            && !m_form->isFullScreen()) {
+            if (m_handle)
+                m_handle->removeEventFilter(this);
+            m_form->removeEventFilter(this);
+            if (m_form->BoundsRect() != m_bounds)
+                placeForm(m_form, m_bounds);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    TForm *m_form;
+    QRect m_bounds;
+    QPointer<QWindow> m_handle;
+};
+
+} // namespace
 
 WindowModes::WindowModes(TForm *window) : QObject(window), m_window(window) {}
 
@@ -21,10 +72,20 @@ WindowModes::Frame WindowModes::frame() const
     return {QPoint(frame.left(), frame.top()), m_window->FrameExtra()};
 }
 
+QRect WindowModes::boundsOf(const QRect &client, const Frame &f)
+{
+    return {client.topLeft() - f.offset, client.size() + f.extra};
+}
+
+QRect WindowModes::clientOf(const QRect &bounds, const Frame &f)
+{
+    return {bounds.topLeft() + f.offset, bounds.size() - f.extra};
+}
+
 QRect WindowModes::NormalGeometry() const
 {
-    if (FullScreen() && m_geometryBefore.isValid())
-        return m_geometryBefore;
+    if (FullScreen() && m_boundsBefore.isValid())
+        return clientOf(m_boundsBefore, m_frameBefore);
     if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) {
         const QRect normal = m_window->normalGeometry();
         if (normal.isValid())
@@ -35,27 +96,39 @@ QRect WindowModes::NormalGeometry() const
 
 QRect WindowModes::NormalBounds() const
 {
-    // A full-screen window has no frame: it is the one it had before.
-    const Frame f = FullScreen() && m_geometryBefore.isValid() ? m_frameBefore : frame();
-    const QRect client = NormalGeometry();
-    return {client.topLeft() - f.offset, client.size() + f.extra};
+    // A full-screen window has no frame: its place is the one it had before.
+    if (FullScreen() && m_boundsBefore.isValid())
+        return m_boundsBefore;
+    return boundsOf(NormalGeometry(), frame());
 }
 
 void WindowModes::SetFullScreen(bool on)
 {
     if (on == FullScreen())
         return;
-    if (on) {
-        m_geometryBefore = NormalGeometry();
-        m_frameBefore = frame();
-        m_stateBefore = m_window->windowState() & Qt::WindowMaximized;
-        m_window->setWindowState(m_stateBefore | Qt::WindowFullScreen);
-        return;
-    }
+    if (on)
+        EnterFullScreenFrom(NormalBounds());
+    else
+        leaveFullScreen();
+}
+
+void WindowModes::EnterFullScreenFrom(const QRect &normalBounds)
+{
+    m_boundsBefore = normalBounds;
+    m_frameBefore = frame();
+    m_stateBefore = m_window->windowState() & Qt::WindowMaximized;
+    m_window->setWindowState(m_stateBefore | Qt::WindowFullScreen);
+}
+
+void WindowModes::leaveFullScreen()
+{
     m_window->setWindowState(m_stateBefore);
-    // A window manager puts a normal window back by itself; a window system without one may not.
-    if (!(m_stateBefore & Qt::WindowMaximized) && m_geometryBefore.isValid())
-        m_window->setGeometry(m_geometryBefore);
+    if ((m_stateBefore & Qt::WindowMaximized) || !m_boundsBefore.isValid())
+        return;
+    // A window manager puts a normal window back by itself, but the frame it puts around it comes
+    // later: the place is given again once the frame is there.
+    placeForm(m_window, m_boundsBefore);
+    new PlaceWhenFramed(m_window, m_boundsBefore);
 }
 
 bool WindowModes::StaysOnTop() const
@@ -82,31 +155,21 @@ void WindowModes::MoveToScreen(QScreen *screen)
         return;
     const bool fullScreen = FullScreen();
     const Qt::WindowStates kept = fullScreen ? m_stateBefore : m_window->windowState() & Qt::WindowMaximized;
-    QRect normal = NormalGeometry();
     const Frame f = fullScreen ? m_frameBefore : frame();
+    QRect normal = NormalGeometry();
     // Moved as a normal window, then given its state again on the new screen.
     if (m_window->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
         m_window->setWindowState(Qt::WindowNoState);
-    const QRect area = screen->availableGeometry().adjusted(f.offset.x(), f.offset.y(), f.offset.x() - f.extra.width(),
-                                                            f.offset.y() - f.extra.height());
+    const QRect area = clientOf(screen->availableGeometry(), f);
     normal.setSize(normal.size().boundedTo(area.size()));
     normal.moveCenter(area.center());
     if (QWindow *handle = m_window->windowHandle())
         handle->setScreen(screen);
-    const QRect bounds(normal.topLeft() - f.offset, normal.size() + f.extra);
-    // The elastic layout keeps a window at its first place until the user moves it; this move
-    // is as good as the user's.
-    if (auto *elastic = m_window->findChild<TElasticForm *>(QString(), Qt::FindDirectChildrenOnly))
-        elastic->PlaceAt(bounds);
-    else
-        m_window->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
-    if (fullScreen) {
-        m_geometryBefore = normal;
-        m_stateBefore = kept;
-        m_window->setWindowState(kept | Qt::WindowFullScreen);
-    } else if (kept) {
+    placeForm(m_window, boundsOf(normal, f));
+    if (fullScreen)
+        EnterFullScreenFrom(boundsOf(normal, f));
+    else if (kept)
         m_window->setWindowState(kept);
-    }
 }
 
 } // namespace dorvane

@@ -18,6 +18,9 @@ public:
     bool FullScreen() const;
     void SetFullScreen(bool on);
     void ToggleFullScreen() { SetFullScreen(!FullScreen()); }
+    // Full screen, coming back to `normalBounds` (outer bounds) when it leaves: for a window that
+    // goes full screen as it first shows, before it has a place of its own.
+    void EnterFullScreenFrom(const QRect &normalBounds);
 
     bool StaysOnTop() const;
     // Changes the hint on the shown window in place: it stays where it is and keeps the focus.
@@ -40,11 +43,14 @@ private:
         QSize extra;
     };
     Frame frame() const;
+    static QRect boundsOf(const QRect &client, const Frame &frame);
+    static QRect clientOf(const QRect &bounds, const Frame &frame);
+    void leaveFullScreen();
 
     TForm *m_window;
     Qt::WindowStates m_stateBefore;
-    QRect m_geometryBefore;
-    Frame m_frameBefore;
+    QRect m_boundsBefore; // outer bounds to come back to from full screen
+    Frame m_frameBefore;  // the frame they were taken with
 };
 
 } // namespace dorvane

@@ -291,7 +291,9 @@ void TElasticForm::FrameChanged(QSize previous)
     QWidget *focus = dorvane::FocusedWidget();
     HideControls();
     const QSize initialClient = QSize(m_initialWidth, m_initialHeight) - previous;
-    if (m_form->WindowState() == TForm::wsNormal && m_form->size() == initialClient)
+    // Going full screen takes the frame away: the window is on its way to the whole screen.
+    const bool fullScreen = m_form->windowState().testFlag(Qt::WindowFullScreen);
+    if (m_form->WindowState() == TForm::wsNormal && !fullScreen && m_form->size() == initialClient)
         m_form->SetBounds(m_initialLeft, m_initialTop, m_initialWidth, m_initialHeight);
     Rescale();
     ShowControls();
