@@ -108,13 +108,26 @@ QMenu *ViewMenu::Popup(QWidget *window, QPoint globalPosition)
     menu->addAction(QStringLiteral("Digit colour\u2026"), this, [this, window] { ChooseDigitColour(window); })
         ->setObjectName(QStringLiteral("actDigitColour"));
     menu->addAction(m_flashAction);
-    // The voice volume, once the main window offers one, belongs here, after the flash.
+    addVolumes(menu);
     addScreens(menu);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Keyboard shortcuts"), this, [this, window] { ShowKeyboardShortcuts(window); })
         ->setObjectName(QStringLiteral("actKeyboardShortcuts"));
     menu->popup(globalPosition);
     return menu;
+}
+
+void ViewMenu::addVolumes(QMenu *menu)
+{
+    QMenu *volumes = menu->addMenu(QStringLiteral("Voice volume"));
+    volumes->setObjectName(QStringLiteral("VolumeMenu"));
+    const int current = m_mainForm.volume();
+    for (int percent = 100; percent >= 0; percent -= 10) {
+        QAction *entry = volumes->addAction(QStringLiteral("%1 %").arg(percent), this,
+                                            [this, percent] { m_mainForm.setVolume(percent); });
+        entry->setCheckable(true);
+        entry->setChecked(percent == current);
+    }
 }
 
 void ViewMenu::addScreens(QMenu *menu)

@@ -16,8 +16,8 @@ class WindowModes;
 
 // The keys and the menu that show the clock to a room. F10 shows or hides the clock view, F11
 // puts the window that has the focus to full screen and back, Ctrl+T keeps it on top; the
-// context menu holds these and the digit colour, the flash at time up, the screen for the clock
-// view and the list of keys.
+// context menu holds these and the digit colour, the flash at time up, the voice volume, the
+// screen for the clock view and the list of keys.
 class ViewMenu final : public QObject
 {
     Q_OBJECT
@@ -47,6 +47,7 @@ private:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void refreshChecks(QWidget *window);
+    void addVolumes(QMenu *menu);
     void addScreens(QMenu *menu);
 
     TMainForm &m_mainForm;

@@ -292,7 +292,8 @@ TEST_F(ClockViewTest, RightClickOnTheClockOpensTheMenuAndOnTheInputsDoesNot)
                 entries << action->text() + (action->shortcut().isEmpty() ? QString() : QLatin1Char('\t') + action->shortcut().toString());
         EXPECT_EQ(entries, QStringList({QStringLiteral("Clock view\tF10"), QStringLiteral("Full screen\tF11"),
                                         QStringLiteral("Always on top\tCtrl+T"), QStringLiteral("Digit colour\u2026"),
-                                        QStringLiteral("Flash at time up"), QStringLiteral("Show clock on"),
+                                        QStringLiteral("Flash at time up"), QStringLiteral("Voice volume"),
+                                        QStringLiteral("Show clock on"),
                                         QStringLiteral("Keyboard shortcuts")}));
         menu->close();
     }

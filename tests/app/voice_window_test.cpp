@@ -59,7 +59,9 @@ TEST_F(VoiceWindowTest, TheVolumeIsReadClampedAndWrittenAfterTheTenSettings)
     w.setVolume(30);
     w.close();
     ASSERT_TRUE(DORVANE_WAIT_FOR(!w.isVisible()));
-    EXPECT_TRUE(settingsText().endsWith("TimeUp=1\n\n[Sound]\nVolume=30\n")) << settingsText().toStdString();
+    // After the ten settings and the view.
+    EXPECT_TRUE(settingsText().contains("TimeUp=1\n\n[View]\n")) << settingsText().toStdString();
+    EXPECT_TRUE(settingsText().endsWith("FlashAtTimeUp=0\n\n[Sound]\nVolume=30\n")) << settingsText().toStdString();
 }
 
 TEST_F(VoiceWindowTest, ClipsFromBothVoiceFoldersPlayAtTheStoredVolume)
