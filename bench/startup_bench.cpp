@@ -1,12 +1,13 @@
 // How long does the program take from process start to its first painted frame, and how
 // much memory has it touched by then, against a bare Qt window of the same client size?
-// Spawns startup_probe alternately in both modes, reads back the CLOCK_MONOTONIC of each
+// Spawns startup_probe alternately in its modes, reads back the CLOCK_MONOTONIC of each
 // child's first paint event and its peak RSS, and prints median, min and max.
 //
 //   startup_bench [--runs N] [--probe [LABEL=]PATH]...
 //
 // Several probes (say, builds before and after a change) run alternately in one run, so that
-// the machine's load falls on all alike; each gives its two rows, named by its label.
+// the machine's load falls on all alike; each gives its rows, named by its label. A mode that
+// an older probe does not know is left out of its rows.
 //
 // The children run on the platform the caller chose: QT_QPA_PLATFORM when set, the display
 // in DISPLAY or WAYLAND_DISPLAY when there is one (xvfb-run -a startup_bench), otherwise
@@ -126,12 +127,21 @@ public:
         int status = 0;
         while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
+        if (WIFEXITED(status) && WEXITSTATUS(status) == kUsageStatus) {
+            m_modeUnknown = true;
+            return std::nullopt;
+        }
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
             return fail("the probe did not exit cleanly (status " + std::to_string(status) + ")");
         return parse(spawnedAt);
     }
 
+    // Whether the probe refused the mode (a build from before the mode existed).
+    bool modeUnknown() const { return m_modeUnknown; }
+
 private:
+    static constexpr int kUsageStatus = 64;
+
     void readAll(int fd)
     {
         char buffer[4096];
@@ -178,6 +188,7 @@ private:
     std::string m_mode;
     char **m_environment;
     std::string m_output;
+    bool m_modeUnknown = false;
 };
 
 double median(std::vector<double> values)
@@ -266,16 +277,26 @@ int main(int argc, char **argv)
     for (const auto &[label, path] : probes) {
         series.emplace_back(path, label + "Dorvane main window", "--dorvane");
         series.emplace_back(path, label + "bare QWidget", "--bare");
+        series.emplace_back(path, label + "bare QWidget + one QLabel", "--bare-label");
     }
 
     // Alternate the modes so that drift in the machine's load falls on both alike.
     for (int run = -1; run < runs; ++run) {
-        for (Series &s : series) {
-            std::optional<Sample> sample = ProbeRun(s.probe(), s.mode(), environment.get()).measure();
-            if (!sample)
+        for (auto s = series.begin(); s != series.end();) {
+            ProbeRun probe(s->probe(), s->mode(), environment.get());
+            std::optional<Sample> sample = probe.measure();
+            if (!sample && run < 0 && probe.modeUnknown()) {
+                s = series.erase(s);
+                continue;
+            }
+            if (!sample) {
+                if (probe.modeUnknown())
+                    std::fprintf(stderr, "startup_bench: %s refused %s\n", s->probe().c_str(), s->mode());
                 return 1;
+            }
             if (run >= 0)
-                s.add(*sample);
+                s->add(*sample);
+            ++s;
         }
     }
 

@@ -6,16 +6,19 @@
 //   startup_probe --dorvane   the program's own start-up: application object, names, icon,
 //                             main window with its files in a temporary folder, show
 //   startup_probe --bare      a plain QWidget of the main window's client size
+//   startup_probe --bare-label   the same with one QLabel in the default font: what drawing
+//                             any text at all costs (the font database, shaping, rasterising)
 //
 // Both modes are the same executable, so both pay the same dynamic linking and static
 // initialisation; the difference between them is what the program itself does.
+#include "app/app_identity.h"
 #include "app/error_report.h"
 #include "app/tmainform.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
-#include <QIcon>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -110,7 +113,7 @@ public:
         // As the program's entry does, before the window exists.
         QApplication::setApplicationName(QStringLiteral("Dorvane"));
         QApplication::setDesktopFileName(QStringLiteral("dorvane"));
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.png")));
+        QApplication::setWindowIcon(dorvane::applicationIcon());
 
         MainFormEnvironment environment;
         environment.executablePath = m_folder.filePath(QStringLiteral("Dorvane"));
@@ -127,7 +130,7 @@ private:
 
 int usage()
 {
-    std::fprintf(stderr, "usage: startup_probe --dorvane | --bare\n");
+    std::fprintf(stderr, "usage: startup_probe --dorvane | --bare | --bare-label\n");
     return 64;
 }
 
@@ -138,7 +141,8 @@ int main(int argc, char **argv)
     if (argc != 2)
         return usage();
     const bool dorvane = std::strcmp(argv[1], "--dorvane") == 0;
-    if (!dorvane && std::strcmp(argv[1], "--bare") != 0)
+    const bool label = std::strcmp(argv[1], "--bare-label") == 0;
+    if (!dorvane && !label && std::strcmp(argv[1], "--bare") != 0)
         return usage();
 
     std::unique_ptr<QApplication> app;
@@ -156,6 +160,8 @@ int main(int argc, char **argv)
         window = dorvaneStartup.show();
     } else {
         bare.resize(kBareClientWidth, kBareClientHeight);
+        if (label)
+            (new QLabel(QStringLiteral("Time Allowance"), &bare))->move(10, 10);
     }
 
     FirstPaintReporter reporter;

@@ -1,12 +1,21 @@
 #include "app_identity.h"
 
+#include "controls/base/known_format_image.h"
+
 #include <QGuiApplication>
+#include <QPixmap>
 
 namespace dorvane {
 
 QString applicationId() { return QStringLiteral("example.pellgrove.Dorvane"); }
 QString applicationName() { return QStringLiteral("Dorvane"); }
 QString applicationVersion() { return QStringLiteral(DORVANE_VERSION); }
+
+QIcon applicationIcon()
+{
+    // Not QIcon(fileName): that has every image plugin loaded to guess the file's format.
+    return QIcon(QPixmap::fromImage(readKnownFormatImage(QStringLiteral(":/icons/dorvane.png"), "PNG")));
+}
 
 void nameTheApplication()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QString>
 
 namespace dorvane {
@@ -8,6 +9,9 @@ QString applicationId();
 // The application title ("Dorvane") and the version, for the window, the reports and --version.
 QString applicationName();
 QString applicationVersion();
+
+// The program's icon, for the application and its windows.
+QIcon applicationIcon();
 
 // Gives the application its title and version; callable before the application object exists.
 void nameTheApplication();

@@ -33,7 +33,7 @@ int main(int argc, char **argv)
     dorvane::DorvaneApplication app(argc, argv);
     opening.reset();
     dorvane::tieToDesktopEntry();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.png")));
+    QApplication::setWindowIcon(dorvane::applicationIcon());
 
     TMainForm mainForm;
     mainForm.show();

@@ -1,6 +1,7 @@
 #include "tmainform.h"
 
 #include "app/accessible_names.h"
+#include "app/app_identity.h"
 #include "app/clock_view_controller.h"
 #include "app/control_classes.h"
 #include "app/error_report.h"
@@ -51,7 +52,7 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     registerControlClasses();
     FocusWalk::install();
     setObjectName(QStringLiteral("MainForm"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/dorvane.png")));
+    setWindowIcon(applicationIcon());
     LayoutLoader::loadInto(this, LayoutLoader::readResource(QStringLiteral(":/layout/MainForm.json")));
     ApplyTabOrder(this);
     nameMainFormControls(this);

@@ -1,11 +1,15 @@
 #include "main_window_fixture.h"
 
+#include "app/app_identity.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QResource>
+#include <fstream>
+#include <string>
 
 using namespace dorvane;
 
@@ -39,6 +43,16 @@ const QByteArray kDefaultsWritten = "[Time]\n"
                                     "\n"
                                     "[Sound]\n"
                                     "Volume=100\n";
+
+bool anImagePluginIsLoaded()
+{
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line))
+        if (line.find("/imageformats/") != std::string::npos)
+            return true;
+    return false;
+}
 } // namespace
 
 TEST_F(MainWindowTest, StartsWithoutAFileOnTheDisplayPageCountingDownFiveMinutes)
@@ -169,4 +183,21 @@ TEST_F(MainWindowTest, TheDisplayFontIsInstalledAndRemovedOnlyWhenTheScreenLacks
     EXPECT_TRUE(w.fontInstalled());
     w.close();
     EXPECT_EQ(m_fontLog, (QStringList{QStringLiteral("add ") + path, QStringLiteral("remove 7")}));
+}
+
+// Qt's image plugins (and the libraries they pull in) and a decompressor cost the window memory
+// before its first paint; the icon and the spin glyphs are read by Qt's own readers, which need
+// no plugin, and the layout is stored as it is.
+TEST_F(MainWindowTest, OpeningAndPaintingLoadsNoImagePluginNorDecompressor)
+{
+    if (anImagePluginIsLoaded())
+        GTEST_SKIP() << "an earlier test in this process has loaded one";
+    const QIcon previousIcon = QApplication::windowIcon();
+    QApplication::setWindowIcon(applicationIcon());
+    TMainForm &w = open();
+    control("cxPageControl1")->grab(); // the spin glyphs are read when the spin buttons paint
+    EXPECT_EQ(w.windowIcon().availableSizes(), QList<QSize>{QSize(64, 64)});
+    EXPECT_FALSE(anImagePluginIsLoaded());
+    EXPECT_EQ(QResource(QStringLiteral(":/layout/MainForm.json")).compressionAlgorithm(), QResource::NoCompression);
+    QApplication::setWindowIcon(previousIcon);
 }

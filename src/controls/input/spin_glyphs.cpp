@@ -1,5 +1,7 @@
 #include "spin_glyphs.h"
 
+#include "controls/base/known_format_image.h"
+
 #include <QHash>
 #include <QImage>
 
@@ -22,7 +24,7 @@ QPixmap spinGlyph(const QString &name)
     static QHash<QString, QPixmap> cache;
     if (auto it = cache.constFind(name); it != cache.constEnd())
         return *it;
-    QImage image(QStringLiteral(":/glyphs/") + name);
+    QImage image = readKnownFormatImage(QStringLiteral(":/glyphs/") + name, "BMP");
     if (image.isNull())
         return {};
     image = image.convertToFormat(QImage::Format_ARGB32);
