@@ -1,14 +1,19 @@
 // Pictures of the real main window in the states the README shows: the design size, a larger
 // size and maximized, a count-down in its "seconds" and expired colours, and the Configuration
-// page. Run under a window manager (tools/take-screenshots.sh).
+// page; with --clock-view, the clock view beside the main window and full screen. Run under a
+// window manager (tools/take-screenshots.sh).
 // The window's files live in a temporary folder, so no real settings are touched.
+#include "app/clock_view_controller.h"
 #include "app/error_report.h"
+#include "app/tclockviewform.h"
 #include "app/tmainform.h"
+#include "app/window_modes.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/input/colour_popup.h"
 #include "controls/input/tcxcolorcombobox.h"
+#include "elastic/elastic_form.h"
 
 #include <QDir>
 #include <QScreen>
@@ -31,6 +36,57 @@ bool save(TMainForm &w, const QString &dir, const QString &name)
     return ok;
 }
 
+bool saveScreen(QScreen *screen, const QString &dir, const QString &name)
+{
+    const QString path = QDir(dir).filePath(name);
+    const bool ok = screen->grabWindow(0).save(path);
+    std::printf("%s %s (the whole screen)\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The clock view beside the main window through a count-down that changes colour, and the view
+// alone full screen in light digits on a dark background while paused.
+int clockViewPictures(TMainForm &w, const QString &out)
+{
+    w.SetBounds(20, 306, 616, 468);
+    dorvane::writePublished(w.control("spnMin"), QStringLiteral("Value"), 0);
+    dorvane::writePublished(w.control("spnSec"), QStringLiteral("Value"), 20);
+    dorvane::writePublished(w.control("spnColorSecs"), QStringLiteral("Value"), 10);
+    w.btnResetClick();
+    w.ShowClockView(true);
+    TClockViewForm &view = *w.clockView().Form();
+    bool ok = QTest::qWaitForWindowActive(&view);
+    settle();
+    view.findChild<TElasticForm *>()->PlaceAt(QRect(660, 170, 1240, 760));
+    settle();
+    w.btnStartClick();
+    for (int i = 0; i < 12; ++i)
+        w.timer()->Tick();
+    settle(200);
+    ok &= saveScreen(w.screen(), out, QStringLiteral("clock-view-side-by-side.png"));
+    for (int i = 0; i < 8; ++i)
+        w.timer()->Tick();
+    settle(200);
+    ok &= saveScreen(w.screen(), out, QStringLiteral("clock-view-side-by-side-expired.png"));
+
+    // Navy behind white digits, paused at 12:34 of a 15-minute count-down, full screen.
+    dorvane::writePublished(w.control("cboBackgroundColor"), QStringLiteral("ColorValue"), 0x800000);
+    dorvane::writePublished(w.control("spnMin"), QStringLiteral("Value"), 15);
+    dorvane::writePublished(w.control("spnSec"), QStringLiteral("Value"), 0);
+    w.SetDigitColour(0xFFFFFF);
+    w.btnResetClick();
+    w.btnStartClick();
+    for (int i = 0; i < 146; ++i)
+        w.timer()->Tick();
+    w.btnStopClick();
+    view.activateWindow();
+    w.clockView().Modes()->SetFullScreen(true);
+    ok &= QTest::qWaitFor([&view] { return view.isFullScreen() && view.size() == view.screen()->size(); }, 5000);
+    settle();
+    ok &= saveScreen(view.screen(), out, QStringLiteral("clock-view-full-screen.png"));
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -40,6 +96,8 @@ int main(int argc, char **argv)
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     // Only the window as it opens, and the whole screen around it (a small screen's picture).
     const bool firstOnly = argc > 2 && QByteArray(argv[2]) == "--first-only";
+    // Only the clock view's pictures.
+    const bool clockView = argc > 2 && QByteArray(argv[2]) == "--clock-view";
     QDir().mkpath(out);
 
     QTemporaryDir home;
@@ -54,6 +112,8 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowActive(&w))
         std::fprintf(stderr, "the window did not become active; resizes may be refused\n");
     settle();
+    if (clockView)
+        return clockViewPictures(w, out);
     bool ok = save(w, out, QStringLiteral("display-616x468.png"));
     if (firstOnly) {
         // The whole screen, window manager's frame and title bar included.
