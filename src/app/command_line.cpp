@@ -3,6 +3,8 @@
 #include "app/app_identity.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <optional>
 
 namespace dorvane {
 
@@ -22,6 +24,29 @@ constexpr ToolkitOption kToolkitOptions[] = {
     {"stylesheet", true},      {"widgetcount", false},
 };
 
+// "H:M:S" or "M:S", each part a whole number.
+std::optional<RemoteRequest> allowanceOf(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() < 2 || parts.size() > 3)
+        return std::nullopt;
+    int values[3] = {0, 0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString &part = parts[i];
+        bool ok = !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) { return c.isDigit(); });
+        const int value = ok ? part.toInt(&ok) : 0;
+        if (!ok)
+            return std::nullopt;
+        values[3 - parts.size() + i] = value;
+    }
+    RemoteRequest request;
+    request.action = RemoteRequest::Action::SetAllowance;
+    request.hours = values[0];
+    request.minutes = values[1];
+    request.seconds = values[2];
+    return request;
+}
+
 QString programNameOf(const QStringList &arguments)
 {
     const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
@@ -32,16 +57,30 @@ QString programNameOf(const QStringList &arguments)
 CommandLine::CommandLine()
     : m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")),
       m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                QStringLiteral("Show the version and exit."))
+                QStringLiteral("Show the version and exit.")),
+      m_start(QStringLiteral("start"), QStringLiteral("Start the running clock, as its Start button does.")),
+      m_stop(QStringLiteral("stop"), QStringLiteral("Stop the running clock.")),
+      m_reset(QStringLiteral("reset"), QStringLiteral("Reset the running clock to its time allowance.")),
+      m_set(QStringLiteral("set"), QStringLiteral("Set the running clock's time allowance and reset it."),
+            QStringLiteral("H:M:S|M:S")),
+      m_showClockView(QStringLiteral("show-clock-view"), QStringLiteral("Show the running clock's clock view.")),
+      m_hideClockView(QStringLiteral("hide-clock-view"), QStringLiteral("Hide the running clock's clock view.")),
+      m_status(QStringLiteral("status"),
+               QStringLiteral("Print whether the running clock is running, stopped or expired, and its digits.")),
+      m_follow(QStringLiteral("follow"), QStringLiteral("With --status: print a line at every change, until interrupted."))
 {
     // Single-dash words are long options, as the toolkit's own (-platform, -style) are.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.setApplicationDescription(
         QStringLiteral("A count-down and count-up clock whose digits can fill a whole screen.\n"
                        "Settings are kept in Dorvane.Ini beside the program when it can be written there,\n"
-                       "otherwise in the user's own ~/.config/dorvane/Dorvane.Ini."));
-    m_parser.addOption(m_help);
-    m_parser.addOption(m_version);
+                       "otherwise in the user's own ~/.config/dorvane/Dorvane.Ini.\n"
+                       "--start, --stop, --reset, --set, --show-clock-view, --hide-clock-view and --status ask the\n"
+                       "clock already running in this desktop session; they need no display, and exit with 3 when\n"
+                       "no clock runs."));
+    for (const QCommandLineOption *option :
+         {&m_help, &m_version, &m_start, &m_stop, &m_reset, &m_set, &m_showClockView, &m_hideClockView, &m_status, &m_follow})
+        m_parser.addOption(*option);
     for (const ToolkitOption &toolkit : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(toolkit.name));
         if (toolkit.takesValue)
@@ -68,6 +107,8 @@ CommandLineOutcome CommandLine::parse(const QStringList &arguments)
         error = m_parser.errorText();
     else if (!m_parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().first());
+    else if (!m_parser.isSet(m_help) && !m_parser.isSet(m_version))
+        outcome.remote = remoteRequest(error);
 
     if (!error.isEmpty()) {
         outcome.startClock = false;
@@ -79,8 +120,48 @@ CommandLineOutcome CommandLine::parse(const QStringList &arguments)
     } else if (m_parser.isSet(m_version)) {
         outcome.startClock = false;
         outcome.standardOutput = applicationName() + QLatin1Char(' ') + applicationVersion() + QLatin1Char('\n');
+    } else if (outcome.remote.action != RemoteRequest::Action::None) {
+        outcome.startClock = false;
     }
     return outcome;
+}
+
+RemoteRequest CommandLine::remoteRequest(QString &error) const
+{
+    using Action = RemoteRequest::Action;
+    const std::pair<const QCommandLineOption *, Action> actions[] = {
+        {&m_start, Action::Start}, {&m_stop, Action::Stop},
+        {&m_reset, Action::Reset}, {&m_set, Action::SetAllowance},
+        {&m_showClockView, Action::ShowClockView}, {&m_hideClockView, Action::HideClockView},
+        {&m_status, Action::Status}};
+    RemoteRequest request;
+    int asked = 0;
+    for (const auto &[option, action] : actions) {
+        if (m_parser.isSet(*option)) {
+            request.action = action;
+            ++asked;
+        }
+    }
+    if (asked > 1) {
+        error = QStringLiteral("Give only one of --start, --stop, --reset, --set, --show-clock-view, "
+                               "--hide-clock-view and --status.");
+        return {};
+    }
+    if (m_parser.isSet(m_follow) && request.action != Action::Status) {
+        error = QStringLiteral("--follow goes with --status.");
+        return {};
+    }
+    if (request.action == Action::SetAllowance) {
+        const QString text = m_parser.value(m_set);
+        const std::optional<RemoteRequest> allowance = allowanceOf(text);
+        if (!allowance) {
+            error = QStringLiteral("'%1' is not a time: give H:M:S or M:S.").arg(text);
+            return {};
+        }
+        request = *allowance;
+    }
+    request.follow = m_parser.isSet(m_follow);
+    return request;
 }
 
 } // namespace dorvane

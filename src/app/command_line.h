@@ -1,4 +1,6 @@
 #pragma once
+#include "app/remote_client.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -6,10 +8,12 @@
 
 namespace dorvane {
 
-// What the command line asks for: start the clock, or print something and end with a code.
+// What the command line asks for: start the clock, ask the running clock to do something, or
+// print something and end with a code.
 struct CommandLineOutcome
 {
     bool startClock = true;
+    RemoteRequest remote; // an action when the running clock is asked, and no clock is started
     int exitCode = 0;
     QString standardOutput;
     QString standardError;
@@ -30,10 +34,21 @@ public:
 
 private:
     QString usageText(const QString &program) const;
+    // The request to the running clock, or an error text; the request's action is None when
+    // the clock is not asked.
+    RemoteRequest remoteRequest(QString &error) const;
 
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
+    QCommandLineOption m_start;
+    QCommandLineOption m_stop;
+    QCommandLineOption m_reset;
+    QCommandLineOption m_set;
+    QCommandLineOption m_showClockView;
+    QCommandLineOption m_hideClockView;
+    QCommandLineOption m_status;
+    QCommandLineOption m_follow;
 };
 
 } // namespace dorvane

@@ -3,8 +3,12 @@
 #include "app/command_line.h"
 #include "app/display_opening.h"
 #include "app/error_report.h"
+#include "app/remote_client.h"
+#include "app/remote_control.h"
 #include "app/tmainform.h"
 
+#include <QCoreApplication>
+#include <QDBusMessage>
 #include <QFileInfo>
 #include <cstdio>
 #include <optional>
@@ -17,19 +21,47 @@ QStringList argumentsOf(int argc, char **argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
 }
+
+void printLine(std::FILE *stream, const QString &line)
+{
+    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
+    // A status bar reads the lines as they come.
+    std::fflush(stream);
+}
+
+// Asks the clock that is already running; needs no display.
+int askRunningClock(int argc, char **argv, const dorvane::RemoteRequest &request, const QString &programName)
+{
+    QCoreApplication app(argc, argv);
+    dorvane::RemoteClient client(QDBusConnection::sessionBus(), request, programName);
+    QObject::connect(&client, &dorvane::RemoteClient::standardOutput, &client,
+                     [](const QString &line) { printLine(stdout, line); });
+    QObject::connect(&client, &dorvane::RemoteClient::standardError, &client,
+                     [](const QString &line) { printLine(stderr, line); });
+    QObject::connect(&client, &dorvane::RemoteClient::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    client.run();
+    return app.exec();
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // At exit the toolkit takes its registry of types down in the reverse order of creation. Made
+    // before the first bus connection, the registry outlives the bus thread, which still handles
+    // the connection's last messages then and would otherwise complain on stderr.
+    qRegisterMetaType<QDBusMessage>();
     dorvane::nameTheApplication();
+    const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     const dorvane::CommandLineOutcome outcome = dorvane::CommandLine().parse(argumentsOf(argc, argv));
+    if (outcome.remote.action != dorvane::RemoteRequest::Action::None)
+        return askRunningClock(argc, argv, outcome.remote, programName);
     if (!outcome.startClock) {
         std::fputs(outcome.standardOutput.toLocal8Bit().constData(), stdout);
         std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
         return outcome.exitCode;
     }
 
-    std::optional<dorvane::DisplayOpening> opening(std::in_place, QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
+    std::optional<dorvane::DisplayOpening> opening(std::in_place, programName);
     dorvane::DorvaneApplication app(argc, argv);
     opening.reset();
     dorvane::tieToDesktopEntry();
@@ -37,5 +69,10 @@ int main(int argc, char **argv)
 
     TMainForm mainForm;
     mainForm.show();
+    dorvane::RemoteControl remote(mainForm);
+    if (remote.offerOn(QDBusConnection::sessionBus()) == dorvane::RemoteControl::Offer::NameTaken)
+        printLine(stderr, QStringLiteral("%1: another clock already answers other programs as %2 on the session bus; "
+                                         "this one runs without remote control.")
+                              .arg(programName, dorvane::applicationId()));
     return app.exec();
 }

@@ -30,9 +30,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <utility>
 
 using namespace dorvane;
 
@@ -198,22 +200,24 @@ void TMainForm::btnStartClick()
     try {
         m_engine.StartClock();
     } catch (...) {
-        prepareVoice();
+        afterStart();
         throw;
     }
-    prepareVoice();
+    afterStart();
 }
 
-void TMainForm::prepareVoice()
+void TMainForm::afterStart()
 {
     const ClockState &state = m_engine.state();
     if (!m_environment.clips && timer()->Enabled() && state.VoiceOn && state.CountingDown)
         m_voice->prepare();
+    emit clockChanged();
 }
 
 void TMainForm::btnStopClick()
 {
     m_engine.StopClock();
+    emit clockChanged();
 }
 
 void TMainForm::btnResetClick()
@@ -222,6 +226,7 @@ void TMainForm::btnResetClick()
     m_startedSinceReset = false;
     m_clockView->ClockReset();
     updatePaused();
+    emit clockChanged();
 }
 
 void TMainForm::btnDoneClick()
@@ -242,6 +247,35 @@ void TMainForm::Timer1Timer()
     if (s.AllowanceSeconds > 0 && s.ElapsedCount == s.AllowanceSeconds)
         m_clockView->TimeUp(expiredColour(), backgroundColour());
     updatePaused();
+    emit clockChanged();
+}
+
+ClockStatus TMainForm::clockStatus() const
+{
+    const ClockState &state = m_engine.state();
+    ClockStatus status;
+    status.running = timer()->Enabled();
+    status.countingDown = state.CountingDown;
+    status.display = QStringList{readPublished(control("lblHrs"), QStringLiteral("Caption")).toString(),
+                                 readPublished(control("lblMins"), QStringLiteral("Caption")).toString(),
+                                 readPublished(control("lblSecs"), QStringLiteral("Caption")).toString()}
+                         .join(QLatin1Char(' '));
+    status.remainingSeconds = state.CountingDown ? state.AllowanceSeconds - state.ElapsedCount : state.ElapsedCount;
+    status.expired = state.AllowanceSeconds > 0 && state.ElapsedCount >= state.AllowanceSeconds;
+    return status;
+}
+
+TMainForm::CallerError TMainForm::runForCaller(const std::function<void()> &action)
+{
+    CallerError error;
+    CallerError *const outer = std::exchange(m_callerError, &error);
+    const auto restore = qScopeGuard([&] { m_callerError = outer; });
+    try {
+        action();
+    } catch (const std::exception &e) {
+        error = {CallerError::Failed, QString::fromUtf8(e.what())};
+    }
+    return error;
 }
 
 void TMainForm::clickButton(const char *name)
@@ -315,6 +349,10 @@ void TMainForm::repaintNow()
 
 void TMainForm::showError(const std::string &message)
 {
+    if (m_callerError) {
+        *m_callerError = {CallerError::Refused, QString::fromStdString(message)};
+        return;
+    }
     // Asked for from the clock view, the box stands over the clock view, on its screen.
     QWidget *owner = this;
     if (m_clockView->Shown() && m_clockView->Form()->isActiveWindow())

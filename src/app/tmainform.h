@@ -1,4 +1,5 @@
 #pragma once
+#include "app/clock_status.h"
 #include "app/display_font.h"
 #include "app/settings_location.h"
 #include "controls/base/tform.h"
@@ -8,6 +9,7 @@
 #include "settings/view_settings.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class TTimer;
@@ -81,6 +83,25 @@ public:
     dorvane::ColourValue DigitColour() const;
     void SetDigitColour(dorvane::ColourValue colour);
 
+    // Runs the named button's click handler, as a click on the button does.
+    void clickButton(const char *name);
+    // What the clock shows and whether it runs, as other programs are told.
+    dorvane::ClockStatus clockStatus() const;
+    // An error a caller's action caused: refused as the "Error" box would say, or failed as the
+    // general error report would.
+    struct CallerError
+    {
+        enum Kind { None, Refused, Failed } kind = None;
+        QString text;
+    };
+    // Runs `action` for a caller who may not be at the screen: an error it causes is returned
+    // instead of opening a box.
+    CallerError runForCaller(const std::function<void()> &action);
+
+signals:
+    // After every handler that moves the clock: Start, Stop, Reset and each tick.
+    void clockChanged();
+
 public slots:
     void FormCreate();
     void FormClose();
@@ -147,10 +168,9 @@ private:
 
     int intValue(const char *control, const char *property) const;
     void setIntValue(const char *control, const char *property, int value);
-    void clickButton(const char *name);
     QString executablePath() const;
     QString executableDirectory() const;
-    void prepareVoice();
+    void afterStart();
 
     MainFormEnvironment m_environment;
     dorvane::ClockEngine m_engine;
@@ -166,4 +186,5 @@ private:
     dorvane::ViewSettings m_storedView;
     // Start has set the clock going since the last reset: a stop from then on is a pause.
     bool m_startedSinceReset = false;
+    CallerError *m_callerError = nullptr; // set while a caller's action runs
 };

@@ -69,3 +69,37 @@ TEST(CommandLine, AnUnknownOptionOrAStrayArgumentIsOneLineAndTheUsageOnStandardE
         EXPECT_EQ(lines[1], QStringLiteral("Usage: dorvane [options]"));
     }
 }
+
+TEST(CommandLine, RemoteOptionsAskTheRunningClockAndAreCheckedBeforeAsking)
+{
+    const CommandLineOutcome minutesAndSeconds = run({QStringLiteral("--set=4:30")});
+    EXPECT_FALSE(minutesAndSeconds.startClock);
+    EXPECT_EQ(minutesAndSeconds.remote.action, dorvane::RemoteRequest::Action::SetAllowance);
+    EXPECT_EQ((QList<int>{minutesAndSeconds.remote.hours, minutesAndSeconds.remote.minutes,
+                          minutesAndSeconds.remote.seconds}),
+              (QList<int>{0, 4, 30}));
+    EXPECT_EQ(run({QStringLiteral("--start"), QStringLiteral("--help")}).remote.action,
+              dorvane::RemoteRequest::Action::None)
+        << "help answers first";
+
+    const QString notATime = QStringLiteral("is not a time: give H:M:S or M:S.");
+    const struct
+    {
+        QStringList arguments;
+        QString error;
+    } refused[] = {{{QStringLiteral("--set"), QStringLiteral("5")}, notATime},
+                   {{QStringLiteral("--set"), QStringLiteral("1:2:3:4")}, notATime},
+                   {{QStringLiteral("--set"), QStringLiteral("1:-2")}, notATime},
+                   {{QStringLiteral("--set"), QStringLiteral("1::2")}, notATime},
+                   {{QStringLiteral("--set"), QStringLiteral("0:99999999999")}, notATime},
+                   {{QStringLiteral("--start"), QStringLiteral("--stop")}, QStringLiteral("Give only one of")},
+                   {{QStringLiteral("--follow")}, QStringLiteral("--follow goes with --status.")}};
+    for (const auto &row : refused) {
+        SCOPED_TRACE(row.arguments.join(QLatin1Char(' ')).toStdString());
+        const CommandLineOutcome outcome = run(row.arguments);
+        EXPECT_EQ(outcome.remote.action, dorvane::RemoteRequest::Action::None);
+        EXPECT_EQ(outcome.exitCode, 2);
+        EXPECT_TRUE(outcome.standardError.section(QLatin1Char('\n'), 0, 0).contains(row.error))
+            << outcome.standardError.toStdString();
+    }
+}

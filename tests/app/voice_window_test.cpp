@@ -5,6 +5,7 @@
 #include "engine/voice/clip_player.h"
 #include "engine/voice/sdl_library.h"
 #include "main_window_fixture.h"
+#include "support/private_bus.h"
 #include "support/voice_files.h"
 
 #include <QDBusConnection>
@@ -12,7 +13,6 @@
 #include <QDBusPendingCall>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QVariantMap>
 #include <cstdlib>
 
@@ -132,21 +132,8 @@ protected:
     {
         VoiceWindowTest::SetUp();
         setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-        QFile config(m_dir.filePath(QStringLiteral("bus.conf")));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                                    "<auth>EXTERNAL</auth><policy context=\"default\">"
-                                    "<allow send_destination=\"*\"/><allow receive_sender=\"*\"/><allow own=\"*\"/>"
-                                    "</policy></busconfig>")
-                         .arg(m_dir.path())
-                         .toUtf8());
-        config.close();
-        m_bus.start(QStringLiteral("dbus-daemon"),
-                    {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
-                     QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(m_bus.waitForStarted()) << "dbus-daemon is needed (scripts/install-deps.sh)";
-        ASSERT_TRUE(DORVANE_WAIT_FOR(m_bus.canReadLine()));
-        m_env.notificationBusAddress = QString::fromUtf8(m_bus.readLine()).trimmed();
+        ASSERT_TRUE(m_bus.start(m_dir.path())) << "dbus-daemon is needed (scripts/install-deps.sh)";
+        m_env.notificationBusAddress = m_bus.address();
 
         QDBusConnection service = QDBusConnection::connectToBus(m_env.notificationBusAddress, QStringLiteral("stand-in"));
         ASSERT_TRUE(service.isConnected());
@@ -161,8 +148,7 @@ protected:
         VoiceWindowTest::TearDown();
         QDBusConnection::disconnectFromBus(QStringLiteral("stand-in"));
         QDBusConnection::disconnectFromBus(QStringLiteral("dorvane-notifications"));
-        m_bus.terminate();
-        m_bus.waitForFinished();
+        m_bus.stop();
     }
 
     // Everything the window's connection sent before now has reached the stand-in: a bus keeps
@@ -182,7 +168,7 @@ protected:
         return arrived;
     }
 
-    QProcess m_bus;
+    PrivateBus m_bus;
     StandInNotifications m_service;
 };
 

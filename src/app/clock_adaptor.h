@@ -1,0 +1,53 @@
+#pragma once
+#include <QDBusAbstractAdaptor>
+#include <QDBusContext>
+
+class TMainForm;
+
+namespace dorvane {
+
+// The clock's interface on the session bus. Each method runs the handler of the matching button
+// or types into the allowance fields, so a caller can do nothing a user at the window could not;
+// what would open a box answers the caller with an error instead.
+class ClockAdaptor final : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "example.pellgrove.Dorvane.Clock")
+    Q_PROPERTY(bool Running READ Running)
+    Q_PROPERTY(bool CountingDown READ CountingDown)
+    Q_PROPERTY(QString Display READ Display)
+    Q_PROPERTY(int RemainingSeconds READ RemainingSeconds)
+    Q_PROPERTY(bool Expired READ Expired)
+
+public:
+    // Exported as part of `exported`, which the bus calls on; `call` is that same object's
+    // context of the call being answered (the bus keeps it on the exported object, not here).
+    ClockAdaptor(QObject *exported, QDBusContext &call, TMainForm &window);
+
+    bool Running() const;
+    bool CountingDown() const;
+    QString Display() const;
+    int RemainingSeconds() const;
+    bool Expired() const;
+
+public slots:
+    void Start();
+    void Stop();
+    void Reset();
+    // Types the three values into the allowance fields and resets, so the digits take them.
+    void SetAllowance(int hours, int minutes, int seconds);
+    // Shows or hides the clock view, as F10 does.
+    void ShowClockView(bool shown);
+    // Brings the main window to the front.
+    void Activate();
+
+private:
+    // Runs a button's handler; an error it gives goes back to the caller.
+    void clickForCaller(const char *button);
+    QString outOfRangeText(int hours, int minutes, int seconds) const;
+
+    QDBusContext &m_call;
+    TMainForm &m_window;
+};
+
+} // namespace dorvane

@@ -1,0 +1,161 @@
+// The built program's remote options against real clocks on a private message bus: what they
+// print and how they end, with no display, with no bus, with no clock, and with two clocks.
+#include "app/remote_interface.h"
+#include "support/private_bus.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Clocks start and count in real time; a loaded machine may be slow to do either.
+bool waitLong(const std::function<bool()> &condition)
+{
+    return QTest::qWaitFor(condition, 30000);
+}
+
+struct Finished
+{
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+class RemoteCommandLineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        // A copy of its own, so that the clocks keep their settings in the test's folder.
+        m_program = m_dir.filePath(QStringLiteral("Dorvane"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(DORVANE_EXECUTABLE), m_program));
+        ASSERT_TRUE(m_bus.start(m_dir.path())) << "dbus-daemon is needed (scripts/install-deps.sh)";
+        m_caller = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("caller"));
+        ASSERT_TRUE(m_caller.isConnected());
+
+        // No display for the command line; the bus only through the environment.
+        m_environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            m_environment.remove(QLatin1String(name));
+        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+    }
+
+    void TearDown() override
+    {
+        for (QProcess *process : {&m_firstClock, &m_secondClock, &m_follower}) {
+            process->kill();
+            process->waitForFinished();
+        }
+        QDBusConnection::disconnectFromBus(QStringLiteral("caller"));
+        m_bus.stop();
+    }
+
+    Finished run(const QStringList &arguments, const QProcessEnvironment &environment)
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(m_program, arguments);
+        EXPECT_TRUE(process.waitForFinished(30000)) << arguments.join(QLatin1Char(' ')).toStdString();
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+    Finished run(const QStringList &arguments) { return run(arguments, m_environment); }
+
+    void startClock(QProcess &clock)
+    {
+        QProcessEnvironment environment = m_environment;
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        clock.setProcessEnvironment(environment);
+        clock.start(m_program, {});
+        ASSERT_TRUE(clock.waitForStarted());
+    }
+
+    bool clockAnswers() { return m_caller.interface()->isServiceRegistered(dorvane::remote::serviceName()).value(); }
+
+    QTemporaryDir m_dir;
+    QString m_program;
+    PrivateBus m_bus;
+    QDBusConnection m_caller{QString()};
+    QProcessEnvironment m_environment;
+    QProcess m_firstClock;
+    QProcess m_secondClock;
+    QProcess m_follower;
+};
+
+TEST_F(RemoteCommandLineTest, WithNoBusOrNoClockItSaysSoInOneLineAndEndsWith3)
+{
+    QProcessEnvironment noBus = m_environment;
+    noBus.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    Finished finished = run({QStringLiteral("--status")}, noBus);
+    EXPECT_EQ(finished.exitCode, 3);
+    EXPECT_TRUE(finished.output.isEmpty());
+    EXPECT_TRUE(finished.errors.startsWith(QStringLiteral("Dorvane: no session bus"))) << finished.errors.toStdString();
+    EXPECT_EQ(finished.errors.count(QLatin1Char('\n')), 1) << finished.errors.toStdString();
+
+    for (const QStringList &arguments : {QStringList{QStringLiteral("--start")},
+                                         QStringList{QStringLiteral("--set"), QStringLiteral("0:0:5")}}) {
+        finished = run(arguments);
+        EXPECT_EQ(finished.exitCode, 3);
+        EXPECT_EQ(finished.errors, QStringLiteral("Dorvane: no clock is running (none answers as "
+                                                  "example.pellgrove.Dorvane on the session bus)\n"));
+    }
+    EXPECT_FALSE(clockAnswers()) << "asking started a clock";
+}
+
+TEST_F(RemoteCommandLineTest, DrivesTheRunningClockWhileASecondOneRunsWithoutTheName)
+{
+    startClock(m_firstClock);
+    ASSERT_TRUE(waitLong([&] { return clockAnswers(); }));
+    startClock(m_secondClock);
+    QByteArray said;
+    ASSERT_TRUE(waitLong([&] {
+        said += m_secondClock.readAllStandardError();
+        return said.contains(
+            "Dorvane: another clock already answers other programs as example.pellgrove.Dorvane on the session bus; "
+            "this one runs without remote control.");
+    })) << said.toStdString();
+    EXPECT_EQ(m_secondClock.state(), QProcess::Running);
+    EXPECT_EQ(m_caller.interface()->servicePid(dorvane::remote::serviceName()).value(),
+              uint(m_firstClock.processId()));
+
+    EXPECT_EQ(run({QStringLiteral("--set"), QStringLiteral("0:0:2")}).exitCode, 0);
+    Finished finished = run({QStringLiteral("--status")});
+    EXPECT_EQ(finished.exitCode, 0);
+    EXPECT_EQ(finished.output, QStringLiteral("stopped 00 00 02\n"));
+
+    finished = run({QStringLiteral("--set"), QStringLiteral("0:61")});
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_EQ(finished.errors, QStringLiteral("Dorvane: Seconds must be from 0 to 60, not 61.\n"));
+
+    m_follower.setProcessEnvironment(m_environment);
+    m_follower.start(m_program, {QStringLiteral("--status"), QStringLiteral("--follow")});
+    ASSERT_TRUE(waitLong([&] { return m_follower.canReadLine(); }));
+    EXPECT_EQ(run({QStringLiteral("--start")}).exitCode, 0);
+    QString lines;
+    ASSERT_TRUE(waitLong([&] {
+        lines += QString::fromLocal8Bit(m_follower.readAllStandardOutput());
+        return lines.endsWith(QStringLiteral("expired 00 00 00\n"));
+    })) << lines.toStdString();
+    EXPECT_EQ(lines, QStringLiteral("stopped 00 00 02\nrunning 00 00 02\nrunning 00 00 01\nexpired 00 00 00\n"));
+    EXPECT_EQ(m_follower.state(), QProcess::Running);
+
+    finished = run({QStringLiteral("--start")});
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_EQ(finished.errors, QStringLiteral("Dorvane: Time Allowance must be set if counting down.\n"));
+
+    // Following ends when the clock does.
+    m_firstClock.kill();
+    ASSERT_TRUE(m_follower.waitForFinished(30000));
+    EXPECT_EQ(m_follower.exitCode(), 3);
+    EXPECT_EQ(m_follower.readAllStandardError(), QByteArray("Dorvane: the clock has ended\n"));
+}
+
+} // namespace
