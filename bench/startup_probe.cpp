@@ -4,7 +4,8 @@
 //   first-paint-ns=<CLOCK_MONOTONIC> peak-rss-kib=<VmHWM> window=<w>x<h> platform=<name>
 //
 //   startup_probe --dorvane   the program's own start-up: application object, names, icon,
-//                             main window with its files in a temporary folder, show
+//                             main window with its files in a temporary folder, show, and
+//                             the clock offered on the session bus when there is one
 //   startup_probe --bare      a plain QWidget of the main window's client size
 //   startup_probe --bare-label   the same with one QLabel in the default font: what drawing
 //                             any text at all costs (the font database, shaping, rasterising)
@@ -13,6 +14,7 @@
 // initialisation; the difference between them is what the program itself does.
 #include "app/app_identity.h"
 #include "app/error_report.h"
+#include "app/remote_control.h"
 #include "app/tmainform.h"
 
 #include <QApplication>
@@ -123,9 +125,18 @@ public:
         return m_window.get();
     }
 
+    // As the program's entry does once the window is shown: the clock answers on the session
+    // bus, when the session has one.
+    void answerOnTheBus()
+    {
+        m_remote = std::make_unique<dorvane::RemoteControl>(*m_window);
+        m_remote->offerOn(QDBusConnection::sessionBus());
+    }
+
 private:
     QTemporaryDir m_folder;
     std::unique_ptr<TMainForm> m_window;
+    std::unique_ptr<dorvane::RemoteControl> m_remote;
 };
 
 int usage()
@@ -167,6 +178,8 @@ int main(int argc, char **argv)
     FirstPaintReporter reporter;
     window->installEventFilter(&reporter);
     window->show();
+    if (dorvane)
+        dorvaneStartup.answerOnTheBus();
 
     QTimer::singleShot(kGiveUpAfterMs, app.get(), [] {
         std::fprintf(stderr, "startup_probe: no paint event within %d ms\n", kGiveUpAfterMs);
