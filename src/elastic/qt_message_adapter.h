@@ -42,6 +42,8 @@ public:
     void UserResized(QSize oldClientSize);
     // The limits last written into the form.
     MinMaxInfo AppliedLimits() const { return m_applied; }
+    // The frame (width and height it adds) the form was last placed and laid out for.
+    QSize FrameInLayout() const { return m_frameInLayout; }
     QTimer &DragQuietTimer() { return m_quiet; }
 
 private:

@@ -9,10 +9,10 @@
 TEST_F(WindowManagerTest, F11FillsTheScreenAndGivesEachWindowItsPlaceBack)
 {
     TMainForm &w = open();
-    ASSERT_TRUE(DORVANE_WAIT_FOR(w.FrameKnown()));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(placedWhereItOpens(&w)));
     ASSERT_TRUE(xdotool({"key", "F10"}));
     TClockViewForm *view = w.clockView().Form();
-    ASSERT_TRUE(DORVANE_WAIT_FOR(view->isActiveWindow() && view->FrameKnown())) << "openbox gives the view the focus";
+    ASSERT_TRUE(DORVANE_WAIT_FOR(view->isActiveWindow() && placedWhereItOpens(view))) << "openbox gives the view the focus";
 
     // The keys go to the window that has the focus: the view first, then the main window.
     for (TForm *window : {static_cast<TForm *>(view), static_cast<TForm *>(&w)}) {

@@ -65,7 +65,7 @@ TEST_F(WindowManagerTest, AfterMinimizeAndRestoreABorderDragRelayoutsOnceAtItsEn
     w.showNormal();
     w.activateWindow();
     ASSERT_TRUE(DORVANE_WAIT_FOR(!w.isMinimized() && w.isActiveWindow() && w.windowHandle()->isExposed()
-                                 && w.FrameKnown()));
+                                 && placedInItsFrame(&w)));
     const LayoutSnapshot before = layout();
     const QSize start = w.size();
 
@@ -81,7 +81,8 @@ TEST_F(WindowManagerTest, AfterMinimizeAndRestoreABorderDragRelayoutsOnceAtItsEn
         ASSERT_TRUE(xdotool(at(15 * step, 10 * step)));
         resized = QTest::qWaitFor([&] { return w.size() != start; }, 1000);
     }
-    ASSERT_TRUE(resized);
+    ASSERT_TRUE(resized) << "frame " << describe(outerBounds(&w)).toStdString() << ", on the server "
+                         << describe(serverGeometry(&w)).toStdString() << ", client " << describe(w.geometry()).toStdString();
     EXPECT_TRUE(elastic()->IsSizing()) << "the first step is part of the drag";
     EXPECT_EQ(layout(), before) << "nothing moves while the drag lasts";
     ASSERT_TRUE(xdotool(at(200, 150)));
@@ -129,7 +130,7 @@ TEST_F(WindowManagerTest, APressInAnInactiveWindowClampsTheTypedMinutesBeforeThe
 TEST_F(WindowManagerTest, APanelTakingPartOfTheScreenIsNoDisplayChange)
 {
     TMainForm &w = open();
-    ASSERT_TRUE(DORVANE_WAIT_FOR(w.FrameKnown()));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(placedWhereItOpens(&w)));
     const QRect bounds = w.BoundsRect();
     const LayoutSnapshot before = layout();
     const int usableHeight = availableArea().height();

@@ -29,4 +29,13 @@ protected:
     static QRect availableArea();
     // A window's outer bounds on the screen, the frame as the window manager reports it.
     static QRect outerBounds(const QWidget *window);
+    // Where the X server has the window's client area now. Qt learns of a move a moment later,
+    // and a notice of an earlier place may still be on its way.
+    static QRect serverGeometry(const QWidget *window);
+    // Whether the window manager has framed `window`, the window has been placed and laid out for
+    // that frame, and the server has it where the program does. The frame shows on the window a
+    // moment before the window hears of it.
+    static bool placedInItsFrame(const TForm *window);
+    // placedInItsFrame, and where the window opens: the bounds its layout worked out.
+    static bool placedWhereItOpens(const TForm *window);
 };
