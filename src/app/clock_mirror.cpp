@@ -42,6 +42,7 @@ ClockMirror::ClockMirror(QWidget *source, QWidget *target) : QObject(target)
 
 void ClockMirror::copyDigit(const Digit &d)
 {
+    d.target->setAccessibleName(d.source->accessibleName());
     d.target->SetCaption(d.source->Caption());
     d.target->SetColor(m_held.value_or(d.source->Color()));
     // Only the colour: the view scales its own fonts to its own size.
@@ -50,6 +51,7 @@ void ClockMirror::copyDigit(const Digit &d)
 
 void ClockMirror::copyArrow(const Arrow &a)
 {
+    a.target->setAccessibleName(a.source->accessibleName());
     a.target->SetCaption(a.source->Caption());
     a.target->Style()->SetColor(m_held.value_or(a.source->Style()->Color()));
     a.target->Style()->Font()->SetColor(a.source->Style()->Font()->Color());

@@ -313,14 +313,16 @@ void TMainForm::showDigits(const std::string &hours, const std::string &minutes,
 
 void TMainForm::showLeftArrow(unsigned char code)
 {
-    writePublished(control("lblDirectionL"), QStringLiteral("Caption"), QString(QChar(code)));
+    // Named first: the clock view copies the name along with the caption.
     control("lblDirectionL")->setAccessibleName(directionName(code));
+    writePublished(control("lblDirectionL"), QStringLiteral("Caption"), QString(QChar(code)));
 }
 
 void TMainForm::showRightArrow(unsigned char code)
 {
-    writePublished(control("lblDirectionR"), QStringLiteral("Caption"), QString(QChar(code)));
+    // Named first: the clock view copies the name along with the caption.
     control("lblDirectionR")->setAccessibleName(directionName(code));
+    writePublished(control("lblDirectionR"), QStringLiteral("Caption"), QString(QChar(code)));
 }
 
 void TMainForm::paintClockColour(ColourValue colour)

@@ -22,26 +22,32 @@ namespace {
 
 constexpr const char *Fields[] = {"lblHrs", "lblMins", "lblSecs", "lblDirectionL", "lblDirectionR"};
 
-// What a field shows: its text, the colour behind it and the colour it is drawn in.
+// What a field shows: its text, the colour behind it and the colour it is drawn in; and the name
+// a screen reader gives it.
 struct Look
 {
     QString text;
     int background;
     int ink;
-    bool operator==(const Look &o) const { return text == o.text && background == o.background && ink == o.ink; }
+    QString name;
+    bool operator==(const Look &o) const
+    {
+        return text == o.text && background == o.background && ink == o.ink && name == o.name;
+    }
 };
 
 std::ostream &operator<<(std::ostream &out, const Look &l)
 {
-    return out << '"' << l.text.toStdString() << "\" on " << l.background << " in " << l.ink;
+    return out << '"' << l.text.toStdString() << "\" on " << l.background << " in " << l.ink << " named \""
+               << l.name.toStdString() << '"';
 }
 
 Look lookOf(const QWidget *window, const char *name)
 {
     if (auto *arrow = window->findChild<TcxLabel *>(QLatin1String(name)))
-        return {arrow->Caption(), arrow->Style()->Color(), arrow->Style()->Font()->Color()};
+        return {arrow->Caption(), arrow->Style()->Color(), arrow->Style()->Font()->Color(), arrow->accessibleName()};
     auto *digits = window->findChild<TJvLabel *>(QLatin1String(name));
-    return {digits->Caption(), digits->Color(), digits->Font()->Color()};
+    return {digits->Caption(), digits->Color(), digits->Font()->Color(), digits->accessibleName()};
 }
 
 class ClockViewTest : public MainWindowTest
@@ -111,6 +117,8 @@ TEST_F(ClockViewTest, TheViewMirrorsTextsAndColoursOnEveryTickAndReset)
     click("btnReset");
     expectMirrored("reset to counting up");
     EXPECT_EQ(lookOf(view(), "lblDirectionR").text, QString(QChar(0xAD)));
+    EXPECT_EQ(lookOf(view(), "lblDirectionR").name, QStringLiteral("Counting up"));
+    EXPECT_EQ(lookOf(view(), "lblSecs").name, QStringLiteral("Seconds"));
 }
 
 TEST_F(ClockViewTest, TheViewsKeysReachTheButtonsOperationsAndNoOthers)
