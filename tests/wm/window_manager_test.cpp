@@ -71,15 +71,22 @@ TEST_F(WindowManagerTest, AfterMinimizeAndRestoreABorderDragRelayoutsOnceAtItsEn
 
     // The pointer takes the frame's bottom-right corner and pulls it out in steps, until the
     // window manager has taken up the drag (it starts it on one move and resizes from the next).
+    // Now and then openbox lets the press go by (seen only in the first test after it started):
+    // the corner is then let go and pressed again.
     const QPoint corner = outerBounds(&w).bottomRight() - QPoint(1, 1);
     const auto at = [&corner](int dx, int dy) {
         return QStringList{"mousemove", QString::number(corner.x() + dx), QString::number(corner.y() + dy)};
     };
-    ASSERT_TRUE(xdotool(at(0, 0) + QStringList{"mousedown", "1"}));
     bool resized = false;
-    for (int step = 1; step <= 6 && !resized; ++step) {
-        ASSERT_TRUE(xdotool(at(15 * step, 10 * step)));
-        resized = QTest::qWaitFor([&] { return w.size() != start; }, 1000);
+    for (int press = 1; press <= 3 && !resized; ++press) {
+        ASSERT_TRUE(xdotool(at(0, 0) + QStringList{"mousedown", "1"}));
+        for (int step = 1; step <= 6 && !resized; ++step) {
+            ASSERT_TRUE(xdotool(at(15 * step, 10 * step)));
+            resized = QTest::qWaitFor([&] { return w.size() != start; }, 1000);
+        }
+        if (!resized) {
+            ASSERT_TRUE(xdotool({"mouseup", "1"}));
+        }
     }
     ASSERT_TRUE(resized) << "frame " << describe(outerBounds(&w)).toStdString() << ", on the server "
                          << describe(serverGeometry(&w)).toStdString() << ", client " << describe(w.geometry()).toStdString();
