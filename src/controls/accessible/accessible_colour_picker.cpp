@@ -11,10 +11,11 @@ namespace dorvane::accessible {
 
 namespace {
 
-QString rowText(const TcxColorComboBox *picker, int row)
+// `colour` in words, as the picker's list gives it at `row` (no row: not listed).
+QString colourInWords(const TcxColorComboBox *picker, int colour, int row)
 {
     const TcxColorComboBoxItem *item = picker->Properties()->RowItem(row);
-    return spokenColourName(picker->RowColor(row), item ? item->Description() : QString(), picker->palette());
+    return spokenColourName(colour, item ? item->Description() : QString(), picker->palette());
 }
 
 } // namespace
@@ -31,8 +32,7 @@ TcxColorComboBox *AccessibleColourPicker::picker() const
 QString AccessibleColourPicker::shownText() const
 {
     const TcxColorComboBox *p = picker();
-    const TcxColorComboBoxItem *item = p->Properties()->RowItem(p->SelectedRow());
-    return spokenColourName(p->ColorValue(), item ? item->Description() : QString(), p->palette());
+    return colourInWords(p, p->ColorValue(), p->SelectedRow());
 }
 
 int AccessibleColourPicker::childCount() const
@@ -169,7 +169,8 @@ QString AccessibleColourRow::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name || !isValid())
         return {};
-    return rowText(m_list->Picker(), m_row);
+    const TcxColorComboBox *picker = m_list->Picker();
+    return colourInWords(picker, picker->RowColor(m_row), m_row);
 }
 
 QRect AccessibleColourRow::rect() const
