@@ -1,5 +1,7 @@
 #include "settings/profile_document.h"
 
+#include "engine/ascii_case.h"
+
 namespace dorvane {
 namespace {
 
@@ -34,21 +36,6 @@ std::string_view trimmed(std::string_view s)
     while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    return true;
 }
 
 // One line of the text: [begin, contentEnd) is its content, [contentEnd, end) its line end.
@@ -182,7 +169,7 @@ KeyLocation locate(std::string_view text, std::string_view section, std::string_
         if (const std::optional<std::string_view> name = headerName(content)) {
             if (found.section)
                 break; // later sections of the same name are never consulted
-            inSection = sameName(*name, section);
+            inSection = sameIgnoringAsciiCase(*name, section);
             if (inSection)
                 found.section = line;
             continue;
@@ -191,7 +178,7 @@ KeyLocation locate(std::string_view text, std::string_view section, std::string_
             continue;
         if (const std::optional<KeyEntry> entry = keyEntry(content, line.begin)) {
             found.lastKeyInSection = line;
-            if (sameName(entry->name, key)) {
+            if (sameIgnoringAsciiCase(entry->name, key)) {
                 found.key = line;
                 found.keyEntry = *entry;
                 break;

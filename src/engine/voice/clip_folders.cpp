@@ -1,25 +1,12 @@
 #include "engine/voice/clip_folders.h"
 
+#include "engine/ascii_case.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 namespace dorvane {
-
-namespace {
-
-char asciiUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameIgnoringCase(const std::string &a, const std::string &b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiUpper(x) == asciiUpper(y); });
-}
-
-} // namespace
 
 std::vector<std::string> ClipFolders::filesFor(const std::string &storedName) const
 {
@@ -33,7 +20,7 @@ std::vector<std::string> ClipFolders::filesFor(const std::string &storedName) co
         std::vector<fs::path> matches;
         for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
             std::error_code notADirectory;
-            if (sameIgnoringCase(entry->path().filename().string(), wanted) && !entry->is_directory(notADirectory))
+            if (sameIgnoringAsciiCase(entry->path().filename().string(), wanted) && !entry->is_directory(notADirectory))
                 matches.push_back(entry->path());
         }
         if (!matches.empty())
