@@ -153,11 +153,17 @@ QMargins FrameMargins(const QWidget *window)
     return whole ? margins : QMargins();
 }
 
+QMargins FrameMarginsOr(const QWidget *window, QMargins expected)
+{
+    const QMargins frame = FrameMargins(window);
+    return frame.isNull() ? expected : frame;
+}
+
 void MoveFrameTo(QWidget *window, QPoint topLeft, QMargins expected)
 {
     // The window is placed by its client area, the one position every window system takes the
     // same way, whatever it has done to the frame so far.
-    const QMargins frame = HasFrame(window) ? FrameMargins(window) : expected;
+    const QMargins frame = FrameMarginsOr(window, expected);
     const QPoint client = topLeft + QPoint(frame.left(), frame.top());
     if (window->geometry().topLeft() != client)
         window->setGeometry(QRect(client, window->size()));
@@ -190,8 +196,7 @@ bool FrameCentring::eventFilter(QObject *watched, QEvent *event)
 
 void FrameCentring::centre()
 {
-    const QMargins frame = HasFrame(m_window) ? FrameMargins(m_window) : m_expectedFrame;
-    const QSize outer = m_window->size().grownBy(frame);
+    const QSize outer = m_window->size().grownBy(FrameMarginsOr(m_window, m_expectedFrame));
     // The same outer size as last time: it stays where it is, or where the user put it.
     if (outer == m_centredSize || m_area.isEmpty())
         return;

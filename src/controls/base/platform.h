@@ -28,6 +28,8 @@ BeepHook setBeepHook(BeepHook hook); // returns the previous hook
 // without frames).
 QMargins FrameMargins(const QWidget *window);
 inline bool HasFrame(const QWidget *window) { return !FrameMargins(window).isNull(); }
+// The frame around the window, or `expected` until the window system has put one there.
+QMargins FrameMarginsOr(const QWidget *window, QMargins expected);
 
 // Puts the outer frame of a top-level window at `topLeft` on the screen. Until the window is
 // framed, the frame is taken to be `expected`.

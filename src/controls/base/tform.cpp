@@ -20,8 +20,7 @@ QMargins TForm::Frame() const
     // Full screen, the client area is the whole window.
     if (isVisible() && windowState().testFlag(Qt::WindowFullScreen))
         return {};
-    const QMargins frame = dorvane::FrameMargins(this);
-    return frame.isNull() ? m_designFrame : frame;
+    return dorvane::FrameMarginsOr(this, m_designFrame);
 }
 
 QSize TForm::FrameExtra() const
@@ -32,7 +31,8 @@ QSize TForm::FrameExtra() const
 
 QRect TForm::BoundsRect() const
 {
-    return QRect(geometry().topLeft() - QPoint(Frame().left(), Frame().top()), size() + FrameExtra());
+    const QMargins frame = Frame();
+    return QRect(geometry().topLeft() - QPoint(frame.left(), frame.top()), size().grownBy(frame));
 }
 
 void TForm::SetBounds(int left, int top, int width, int height)
