@@ -189,9 +189,7 @@ void TMainForm::startOrStop()
 
 void TMainForm::updatePaused()
 {
-    const ClockState &s = m_engine.state();
-    const bool ended = s.AllowanceSeconds > 0 && s.ElapsedCount >= s.AllowanceSeconds;
-    m_clockView->SetPaused(m_startedSinceReset && !timer()->Enabled() && !ended);
+    m_clockView->SetPaused(m_startedSinceReset && !timer()->Enabled() && !m_engine.state().AllowanceReached());
 }
 
 void TMainForm::btnStartClick()
@@ -260,8 +258,8 @@ ClockStatus TMainForm::clockStatus() const
                                  readPublished(control("lblMins"), QStringLiteral("Caption")).toString(),
                                  readPublished(control("lblSecs"), QStringLiteral("Caption")).toString()}
                          .join(QLatin1Char(' '));
-    status.remainingSeconds = state.CountingDown ? state.AllowanceSeconds - state.ElapsedCount : state.ElapsedCount;
-    status.expired = state.AllowanceSeconds > 0 && state.ElapsedCount >= state.AllowanceSeconds;
+    status.remainingSeconds = state.CountSeconds();
+    status.expired = state.AllowanceReached();
     return status;
 }
 

@@ -61,7 +61,7 @@ void ClockEngine::AdvanceClock()
         return;
     }
     ++s.ElapsedCount;
-    const std::int32_t r = s.CountingDown ? s.AllowanceSeconds - s.ElapsedCount : s.ElapsedCount;
+    const std::int32_t r = s.CountSeconds();
     s.ShownHours = r / 3600;
     s.ShownMinutes = (r % 3600) / 60;
     s.ShownSeconds = (r % 3600) % 60;
@@ -70,7 +70,7 @@ void ClockEngine::AdvanceClock()
         runColourCues();
     if (AnnouncementDue(s))
         runAnnouncement();
-    if (s.AllowanceSeconds > 0 && s.ElapsedCount >= s.AllowanceSeconds) {
+    if (s.AllowanceReached()) {
         m_port.setTicking(false);
         m_port.repaintNow();
     }

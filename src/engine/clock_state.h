@@ -16,6 +16,11 @@ struct ClockState
     bool VoiceOn = false;
     bool ColourChangeOn = false;
     std::int32_t ColourChangeSeconds = 0;
+
+    // The seconds the digits count: those left when counting down, those counted when counting up.
+    std::int32_t CountSeconds() const { return CountingDown ? AllowanceSeconds - ElapsedCount : ElapsedCount; }
+    // The count has reached a non-zero allowance: the time is up.
+    bool AllowanceReached() const { return AllowanceSeconds > 0 && ElapsedCount >= AllowanceSeconds; }
 };
 
 } // namespace dorvane

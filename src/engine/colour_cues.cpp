@@ -9,7 +9,7 @@ ColourCues DueColourCues(const ClockState &s)
         cues.seconds = s.AllowanceSeconds - s.ElapsedCount == s.ColourChangeSeconds;
     else
         cues.seconds = s.ElapsedCount == s.ColourChangeSeconds;
-    cues.expired = s.AllowanceSeconds > 0 && s.ElapsedCount >= s.AllowanceSeconds;
+    cues.expired = s.AllowanceReached();
     return cues;
 }
 
