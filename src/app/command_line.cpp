@@ -102,6 +102,7 @@ CommandLineOutcome CommandLine::parse(const QStringList &arguments)
 {
     const QString program = programNameOf(arguments);
     CommandLineOutcome outcome;
+    outcome.programName = program;
     QString error;
     if (!m_parser.parse(arguments))
         error = m_parser.errorText();

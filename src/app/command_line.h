@@ -13,6 +13,7 @@ namespace dorvane {
 struct CommandLineOutcome
 {
     bool startClock = true;
+    QString programName;  // as it was called, to start every line the program writes
     RemoteRequest remote; // an action when the running clock is asked, and no clock is started
     int exitCode = 0;
     QString standardOutput;

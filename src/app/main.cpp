@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
-#include <QFileInfo>
 #include <cstdio>
 #include <optional>
 
@@ -51,8 +50,8 @@ int main(int argc, char **argv)
     // the connection's last messages then and would otherwise complain on stderr.
     qRegisterMetaType<QDBusMessage>();
     dorvane::nameTheApplication();
-    const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     const dorvane::CommandLineOutcome outcome = dorvane::CommandLine().parse(argumentsOf(argc, argv));
+    const QString &programName = outcome.programName;
     if (outcome.remote.action != dorvane::RemoteRequest::Action::None)
         return askRunningClock(argc, argv, outcome.remote, programName);
     if (!outcome.startClock) {
