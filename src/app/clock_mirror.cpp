@@ -1,5 +1,6 @@
 #include "clock_mirror.h"
 
+#include "app/clock_fields.h"
 #include "controls/display/tcustomlabel.h"
 #include "controls/display/tcxlabel.h"
 
@@ -19,20 +20,18 @@ Label *labelOf(QWidget *window, const char *name)
 
 ClockMirror::ClockMirror(QWidget *source, QWidget *target) : QObject(target)
 {
-    const char *digitNames[] = {"lblHrs", "lblMins", "lblSecs"};
     for (int i = 0; i < 3; ++i) {
         Digit &d = m_digits[i];
-        d = {labelOf<TJvLabel>(source, digitNames[i]), labelOf<TJvLabel>(target, digitNames[i])};
+        d = {labelOf<TJvLabel>(source, kDigitFields[i]), labelOf<TJvLabel>(target, kDigitFields[i])};
         const auto copy = [this, i] { copyDigit(m_digits[i]); };
         connect(d.source, &TControl::CaptionChanged, this, copy);
         connect(d.source, &TControl::ColorChanged, this, copy);
         connect(d.source->Font(), &TFont::Changed, this, copy);
         copyDigit(d);
     }
-    const char *arrowNames[] = {"lblDirectionL", "lblDirectionR"};
     for (int i = 0; i < 2; ++i) {
         Arrow &a = m_arrows[i];
-        a = {labelOf<TcxLabel>(source, arrowNames[i]), labelOf<TcxLabel>(target, arrowNames[i])};
+        a = {labelOf<TcxLabel>(source, kArrowFields[i]), labelOf<TcxLabel>(target, kArrowFields[i])};
         const auto copy = [this, i] { copyArrow(m_arrows[i]); };
         connect(a.source, &TControl::CaptionChanged, this, copy);
         connect(a.source->Style(), &display::LabelStyle::Changed, this, copy);

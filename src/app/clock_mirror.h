@@ -18,7 +18,7 @@ class ClockMirror final : public QObject
 {
     Q_OBJECT
 public:
-    // Both windows hold lblHrs, lblMins, lblSecs, lblDirectionL and lblDirectionR.
+    // Both windows hold the clock's digit and arrow fields.
     ClockMirror(QWidget *source, QWidget *target);
 
     void HoldClockColour(ColourValue colour);

@@ -2,6 +2,7 @@
 
 #include "app/accessible_names.h"
 #include "app/app_identity.h"
+#include "app/clock_fields.h"
 #include "app/clock_view_controller.h"
 #include "app/control_classes.h"
 #include "app/error_report.h"
@@ -38,10 +39,6 @@
 
 using namespace dorvane;
 
-namespace {
-constexpr const char *ClockFields[] = {"lblHrs", "lblMins", "lblSecs", "lblDirectionL", "lblDirectionR"};
-} // namespace
-
 TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     : TForm(parent), m_environment(std::move(environment)), m_engine(*this),
       m_font(m_environment.fontPlatform), m_clockView(std::make_unique<ClockViewController>(this)),
@@ -61,8 +58,10 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
 
     m_viewMenu = std::make_unique<ViewMenu>(*this, *m_clockView);
     m_viewMenu->AttachTo(this, m_modes);
-    for (const char *field : ClockFields)
-        m_viewMenu->OpenOnRightClick(control(field));
+    for (const char *digits : kDigitFields)
+        m_viewMenu->OpenOnRightClick(control(digits));
+    for (const char *arrow : kArrowFields)
+        m_viewMenu->OpenOnRightClick(control(arrow));
     connect(m_clockView.get(), &ClockViewController::StartOrStopRequested, this, &TMainForm::startOrStop);
     connect(m_clockView.get(), &ClockViewController::ResetRequested, this, [this] { clickButton("btnReset"); });
 
@@ -162,14 +161,14 @@ void TMainForm::ShowClockView(bool shown)
 
 ColourValue TMainForm::DigitColour() const
 {
-    return readPublished(control("lblHrs"), QStringLiteral("Font")).value<TFont *>()->Color();
+    return readPublished(control(kDigitFields[0]), QStringLiteral("Font")).value<TFont *>()->Color();
 }
 
 void TMainForm::SetDigitColour(ColourValue colour)
 {
-    for (const char *digits : {"lblHrs", "lblMins", "lblSecs"})
+    for (const char *digits : kDigitFields)
         findChild<TJvLabel *>(QLatin1String(digits))->Font()->SetColor(colour);
-    for (const char *arrow : {"lblDirectionL", "lblDirectionR"})
+    for (const char *arrow : kArrowFields)
         findChild<TcxLabel *>(QLatin1String(arrow))->Style()->Font()->SetColor(colour);
 }
 
@@ -254,10 +253,10 @@ ClockStatus TMainForm::clockStatus() const
     ClockStatus status;
     status.running = timer()->Enabled();
     status.countingDown = state.CountingDown;
-    status.display = QStringList{readPublished(control("lblHrs"), QStringLiteral("Caption")).toString(),
-                                 readPublished(control("lblMins"), QStringLiteral("Caption")).toString(),
-                                 readPublished(control("lblSecs"), QStringLiteral("Caption")).toString()}
-                         .join(QLatin1Char(' '));
+    QStringList digits;
+    for (const char *field : kDigitFields)
+        digits << readPublished(control(field), QStringLiteral("Caption")).toString();
+    status.display = digits.join(QLatin1Char(' '));
     status.remainingSeconds = state.CountSeconds();
     status.expired = state.AllowanceReached();
     return status;
@@ -325,9 +324,9 @@ void TMainForm::showRightArrow(unsigned char code)
 
 void TMainForm::paintClockColour(ColourValue colour)
 {
-    for (const char *digits : {"lblHrs", "lblMins", "lblSecs"})
+    for (const char *digits : kDigitFields)
         setIntValue(digits, "Color", colour);
-    for (const char *arrow : {"lblDirectionL", "lblDirectionR"})
+    for (const char *arrow : kArrowFields)
         writePublished(readPublishedObject(control(arrow), QStringLiteral("Style")), QStringLiteral("Color"), colour);
     repaintNow();
 }
