@@ -4,7 +4,6 @@
 #include "app/tclockviewform.h"
 #include "app/time_up_flash.h"
 #include "app/window_modes.h"
-#include "elastic/elastic_form.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -80,10 +79,8 @@ void ClockViewController::create()
             [this](QPoint at) { emit ContextMenuRequested(m_form.get(), at); });
     m_form->installEventFilter(this);
     m_modes->SetStaysOnTop(m_stored.clockOnTop);
-    if (m_stored.clockBounds && onSomeScreen(toRect(*m_stored.clockBounds))) {
-        if (auto *elastic = m_form->findChild<TElasticForm *>())
-            elastic->PlaceAt(toRect(*m_stored.clockBounds));
-    }
+    if (m_stored.clockBounds && onSomeScreen(toRect(*m_stored.clockBounds)))
+        m_modes->PlaceAt(toRect(*m_stored.clockBounds));
     emit Created(m_form.get());
 }
 

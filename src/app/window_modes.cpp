@@ -131,6 +131,11 @@ void WindowModes::leaveFullScreen()
     new PlaceWhenFramed(m_window, m_boundsBefore);
 }
 
+void WindowModes::PlaceAt(const QRect &bounds)
+{
+    placeForm(m_window, bounds);
+}
+
 bool WindowModes::StaysOnTop() const
 {
     return m_window->windowFlags() & Qt::WindowStaysOnTopHint;

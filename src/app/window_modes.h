@@ -34,6 +34,8 @@ public:
     // Puts the window on `screen`, centred in its usable area at its normal size (made smaller
     // when it does not fit); a full-screen or maximized window is so on that screen instead.
     void MoveToScreen(QScreen *screen);
+    // Moves the window to outer bounds, as a move of the user's that its layout keeps.
+    void PlaceAt(const QRect &bounds);
 
 private:
     // The frame around the client area: where its corner lies and what it adds to the size.

@@ -13,7 +13,6 @@
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/input/colour_popup.h"
 #include "controls/input/tcxcolorcombobox.h"
-#include "elastic/elastic_form.h"
 
 #include <QDir>
 #include <QScreen>
@@ -57,7 +56,7 @@ int clockViewPictures(TMainForm &w, const QString &out)
     TClockViewForm &view = *w.clockView().Form();
     bool ok = QTest::qWaitForWindowActive(&view);
     settle();
-    view.findChild<TElasticForm *>()->PlaceAt(QRect(660, 170, 1240, 760));
+    w.clockView().Modes()->PlaceAt(QRect(660, 170, 1240, 760));
     settle();
     w.btnStartClick();
     for (int i = 0; i < 12; ++i)
