@@ -7,9 +7,9 @@
 // a display), the offscreen platform is given a single 3840 x 2160 screen; on a display, the
 // view goes full screen on whatever screen it is on (run it on a 3840 x 2160 one, with a
 // window manager, for the same measure on X).
-#include "app/clock_view_controller.h"
-#include "app/tclockviewform.h"
-#include "app/tmainform.h"
+#include "app/clock_view/clock_view_controller.h"
+#include "app/clock_view/tclockviewform.h"
+#include "app/main_window/tmainform.h"
 #include "app/window_modes.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"

@@ -1,7 +1,7 @@
 // The same two costs on the program's real main window, with its real controls, fonts and
 // painting: one Rescale from design size to 3840 x 2160 (layout only), and a resize up to the
 // painted frame.
-#include "app/tmainform.h"
+#include "app/main_window/tmainform.h"
 #include "resize_measures.h"
 
 #include <QTemporaryDir>

@@ -14,8 +14,8 @@
 // initialisation; the difference between them is what the program itself does.
 #include "app/app_identity.h"
 #include "app/error_report.h"
-#include "app/remote_control.h"
-#include "app/tmainform.h"
+#include "app/remote/remote_control.h"
+#include "app/main_window/tmainform.h"
 
 #include <QApplication>
 #include <QEvent>

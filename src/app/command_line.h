@@ -1,5 +1,5 @@
 #pragma once
-#include "app/remote_client.h"
+#include "app/remote/remote_client.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -3,9 +3,9 @@
 #include "app/command_line.h"
 #include "app/display_opening.h"
 #include "app/error_report.h"
-#include "app/remote_client.h"
-#include "app/remote_control.h"
-#include "app/tmainform.h"
+#include "app/remote/remote_client.h"
+#include "app/remote/remote_control.h"
+#include "app/main_window/tmainform.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
 // The application's general error report: what an exception that escapes a handler turns into.
-#include "main_window_fixture.h"
+#include "app/main_window/main_window_fixture.h"
 
 #include "app/error_report.h"
 

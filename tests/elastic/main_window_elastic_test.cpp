@@ -1,7 +1,7 @@
 // The elastic layout on the program's real main window, under the offscreen platform: which
 // controls it manages, and where the controls and their fonts end up when the window is
 // resized by the program, dragged by the user, maximized and restored.
-#include "app/main_window_fixture.h"
+#include "app/main_window/main_window_fixture.h"
 
 #include "controls/base/tcontrol.h"
 #include "controls/base/tfont.h"

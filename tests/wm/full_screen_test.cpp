@@ -1,8 +1,8 @@
 // F11 and the clock view under openbox: what only a window manager shows.
 #include "wm_window_test.h"
 
-#include "app/clock_view_controller.h"
-#include "app/tclockviewform.h"
+#include "app/clock_view/clock_view_controller.h"
+#include "app/clock_view/tclockviewform.h"
 
 #include <QScreen>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The real main window on an X display with openbox (see wm_test_main.cpp): what a user sees of
 // its frame, placement and activation. Waits are for window-manager events, never for time.
-#include "app/main_window_fixture.h"
+#include "app/main_window/main_window_fixture.h"
 
 #include <QMap>
 #include <QRect>

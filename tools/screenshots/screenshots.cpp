@@ -3,10 +3,10 @@
 // page; with --clock-view, the clock view beside the main window and full screen. Run under a
 // window manager (tools/take-screenshots.sh).
 // The window's files live in a temporary folder, so no real settings are touched.
-#include "app/clock_view_controller.h"
+#include "app/clock_view/clock_view_controller.h"
 #include "app/error_report.h"
-#include "app/tclockviewform.h"
-#include "app/tmainform.h"
+#include "app/clock_view/tclockviewform.h"
+#include "app/main_window/tmainform.h"
 #include "app/window_modes.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"

@@ -1,7 +1,7 @@
 #include "clock_adaptor.h"
 
-#include "app/remote_interface.h"
-#include "app/tmainform.h"
+#include "app/remote/remote_interface.h"
+#include "app/main_window/tmainform.h"
 #include "controls/base/published.h"
 #include "controls/input/tspinedit.h"
 

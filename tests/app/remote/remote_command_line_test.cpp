@@ -1,6 +1,6 @@
 // The built program's remote options against real clocks on a private message bus: what they
 // print and how they end, with no display, with no bus, with no clock, and with two clocks.
-#include "app/remote_interface.h"
+#include "app/remote/remote_interface.h"
 #include "support/private_bus.h"
 
 #include <QDBusConnection>

@@ -1,10 +1,10 @@
 // The window's voice on a real SDL driver: the user's clip folders, the stored volume, the device
 // opened at Start and let go when quiet, and the notice when there is no device.
-#include "app/voice_output.h"
+#include "app/voice/voice_output.h"
 #include "controls/base/published.h"
 #include "engine/voice/clip_player.h"
 #include "engine/voice/sdl_library.h"
-#include "main_window_fixture.h"
+#include "app/main_window/main_window_fixture.h"
 #include "support/private_bus.h"
 #include "support/voice_files.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/clock_status.h"
+#include "app/remote/clock_status.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

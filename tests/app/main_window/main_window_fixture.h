@@ -1,5 +1,5 @@
 #pragma once
-#include "app/tmainform.h"
+#include "app/main_window/tmainform.h"
 #include "support/qt_wait.h"
 
 #include <QMessageBox>

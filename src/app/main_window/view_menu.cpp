@@ -1,8 +1,8 @@
 #include "view_menu.h"
 
-#include "app/clock_view_controller.h"
-#include "app/tclockviewform.h"
-#include "app/tmainform.h"
+#include "app/clock_view/clock_view_controller.h"
+#include "app/clock_view/tclockviewform.h"
+#include "app/main_window/tmainform.h"
 #include "app/window_modes.h"
 #include "controls/base/platform.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/clock_status.h"
+#include "app/remote/clock_status.h"
 #include "app/display_font.h"
 #include "app/settings_location.h"
 #include "controls/base/tform.h"

@@ -1,8 +1,8 @@
 #include "clock_view_controller.h"
 
-#include "app/clock_mirror.h"
-#include "app/tclockviewform.h"
-#include "app/time_up_flash.h"
+#include "app/clock_view/clock_mirror.h"
+#include "app/clock_view/tclockviewform.h"
+#include "app/clock_view/time_up_flash.h"
 #include "app/window_modes.h"
 
 #include <QEvent>

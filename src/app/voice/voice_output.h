@@ -1,5 +1,5 @@
 #pragma once
-#include "app/no_sound_notice.h"
+#include "app/voice/no_sound_notice.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "remote_control.h"
 
-#include "app/clock_adaptor.h"
-#include "app/remote_interface.h"
-#include "app/tmainform.h"
+#include "app/remote/clock_adaptor.h"
+#include "app/remote/remote_interface.h"
+#include "app/main_window/tmainform.h"
 
 #include <QDBusMessage>
 

@@ -1,14 +1,14 @@
 // The clock driven by other programs over a private message bus: the methods reach the same state
 // as the buttons, errors go back to the caller and never open a box, and the properties follow
 // every tick.
-#include "app/clock_view_controller.h"
-#include "app/remote_control.h"
-#include "app/remote_interface.h"
-#include "app/tclockviewform.h"
+#include "app/clock_view/clock_view_controller.h"
+#include "app/remote/remote_control.h"
+#include "app/remote/remote_interface.h"
+#include "app/clock_view/tclockviewform.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
 #include "controls/input/tcxspinedit.h"
-#include "main_window_fixture.h"
+#include "app/main_window/main_window_fixture.h"
 #include "support/private_bus.h"
 
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
 #include "remote_client.h"
 
-#include "app/remote_interface.h"
+#include "app/remote/remote_interface.h"
 
 #include <QDBusArgument>
 #include <QDBusError>

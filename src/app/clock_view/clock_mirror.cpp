@@ -1,6 +1,6 @@
 #include "clock_mirror.h"
 
-#include "app/clock_fields.h"
+#include "app/clock_view/clock_fields.h"
 #include "controls/display/tcustomlabel.h"
 #include "controls/display/tcxlabel.h"
 
