@@ -129,7 +129,7 @@ public:
     // bus, when the session has one.
     void answerOnTheBus()
     {
-        m_remote = std::make_unique<dorvane::RemoteControl>(*m_window);
+        m_remote = std::make_unique<dorvane::RemoteControl>(m_window->commands());
         m_remote->offerOn(QDBusConnection::sessionBus());
     }
 

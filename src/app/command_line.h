@@ -1,5 +1,5 @@
 #pragma once
-#include "app/remote/remote_client.h"
+#include "app/remote_request.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,6 +1,5 @@
 #include "control_classes.h"
 
-#include "app/main_window/tmainform.h"
 #include "controls/accessible/accessible_factory.h"
 #include "controls/base/control_registry.h"
 #include "controls/base/ttimer.h"

@@ -1,6 +1,10 @@
 #include "error_report.h"
 
+#include "controls/base/platform.h"
+
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <exception>
 
 namespace dorvane {
@@ -18,6 +22,18 @@ void ShowGeneralErrorReport(const QString &message)
                     GeneralErrorText(message), QMessageBox::Ok);
     box.setObjectName(QStringLiteral("GeneralErrorReport"));
     box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+void ShowEngineErrorBox(QWidget *owner, const QString &message, QMargins expectedFrame)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok, owner);
+    box.setObjectName(QStringLiteral("EngineErrorBox"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    // Centred on the screen rather than on the window.
+    QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    new FrameCentring(&box, screen ? screen->geometry() : QRect(), expectedFrame);
     box.exec();
 }
 

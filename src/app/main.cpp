@@ -3,9 +3,9 @@
 #include "app/command_line.h"
 #include "app/display_opening.h"
 #include "app/error_report.h"
+#include "app/main_window/tmainform.h"
 #include "app/remote/remote_client.h"
 #include "app/remote/remote_control.h"
-#include "app/main_window/tmainform.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
@@ -68,7 +68,7 @@ int main(int argc, char **argv)
 
     TMainForm mainForm;
     mainForm.show();
-    dorvane::RemoteControl remote(mainForm);
+    dorvane::RemoteControl remote(mainForm.commands());
     if (remote.offerOn(QDBusConnection::sessionBus()) == dorvane::RemoteControl::Offer::NameTaken)
         printLine(stderr, QStringLiteral("%1: another clock already answers other programs as %2 on the session bus; "
                                          "this one runs without remote control.")

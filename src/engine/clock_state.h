@@ -21,6 +21,9 @@ struct ClockState
     std::int32_t CountSeconds() const { return CountingDown ? AllowanceSeconds - ElapsedCount : ElapsedCount; }
     // The count has reached a non-zero allowance: the time is up.
     bool AllowanceReached() const { return AllowanceSeconds > 0 && ElapsedCount >= AllowanceSeconds; }
+    // The count has reached the allowance on the last tick: the time has just run out. A count-up
+    // goes on past it, a tick at a time, without running out again.
+    bool AllowanceJustReached() const { return AllowanceSeconds > 0 && ElapsedCount == AllowanceSeconds; }
 };
 
 } // namespace dorvane

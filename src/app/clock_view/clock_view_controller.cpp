@@ -1,10 +1,14 @@
 #include "clock_view_controller.h"
 
 #include "app/clock_view/clock_mirror.h"
+#include "app/clock_view/clock_view_keys.h"
 #include "app/clock_view/tclockviewform.h"
 #include "app/clock_view/time_up_flash.h"
+#include "app/commands/clock_commands.h"
+#include "app/error_report.h"
 #include "app/window_modes.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -44,7 +48,16 @@ std::string storableName(const QString &name)
 }
 } // namespace
 
-ClockViewController::ClockViewController(QWidget *mainWindow) : QObject(mainWindow), m_mainWindow(mainWindow) {}
+ClockViewController::ClockViewController(TForm *mainWindow, ClockCommands &commands)
+    : QObject(mainWindow), m_mainWindow(mainWindow), m_commands(commands), m_keys(new ClockViewKeys(this))
+{
+    connect(m_keys->StartOrStop(), &QAction::triggered, this, [this] { showAnswer(m_commands.StartOrStop()); });
+    connect(m_keys->Reset(), &QAction::triggered, this, [this] { showAnswer(m_commands.Reset()); });
+    connect(m_keys->LeaveFullScreen(), &QAction::triggered, this, [this] {
+        if (m_modes)
+            m_modes->SetFullScreen(false);
+    });
+}
 
 ClockViewController::~ClockViewController() = default;
 
@@ -68,13 +81,11 @@ void ClockViewController::create()
     m_form = std::make_unique<TClockViewForm>();
     m_form->setWindowIcon(m_mainWindow->windowIcon());
     m_form->SetPaused(m_paused);
+    m_form->SetKeys(m_keys);
     m_mirror = new ClockMirror(m_mainWindow, m_form.get());
     m_modes = new WindowModes(m_form.get());
     m_flash = new TimeUpFlash(m_form.get());
     connect(m_flash, &TimeUpFlash::ColourDue, m_mirror, &ClockMirror::HoldClockColour);
-    connect(m_form.get(), &TClockViewForm::StartOrStopRequested, this, &ClockViewController::StartOrStopRequested);
-    connect(m_form.get(), &TClockViewForm::ResetRequested, this, &ClockViewController::ResetRequested);
-    connect(m_form.get(), &TClockViewForm::LeaveFullScreenRequested, m_modes, [this] { m_modes->SetFullScreen(false); });
     connect(m_form.get(), &TClockViewForm::ContextMenuRequested, this,
             [this](QPoint at) { emit ContextMenuRequested(m_form.get(), at); });
     m_form->installEventFilter(this);
@@ -82,6 +93,28 @@ void ClockViewController::create()
     if (m_stored.clockBounds && onSomeScreen(toRect(*m_stored.clockBounds)))
         m_modes->PlaceAt(toRect(*m_stored.clockBounds));
     emit Created(m_form.get());
+}
+
+void ClockViewController::showAnswer(const CommandResult &result)
+{
+    switch (result.outcome) {
+    case CommandResult::Outcome::Refused: {
+        // The box stands over the view when the key came to it there, as the main window's
+        // refusal boxes do; until the window manager has framed it, its frame is taken to be like
+        // the main window's.
+        QWidget *owner = m_mainWindow;
+        if (Shown() && m_form->isActiveWindow())
+            owner = m_form.get();
+        ShowEngineErrorBox(owner, result.text, m_mainWindow->Frame());
+        break;
+    }
+    case CommandResult::Outcome::Failed:
+        ShowGeneralErrorReport(result.text);
+        break;
+    case CommandResult::Outcome::Done:
+    case CommandResult::Outcome::OutOfRange:
+        break;
+    }
 }
 
 bool ClockViewController::eventFilter(QObject *watched, QEvent *event)

@@ -9,28 +9,34 @@
 class QScreen;
 class QWidget;
 class TClockViewForm;
+class TForm;
 
 namespace dorvane {
 
+class ClockCommands;
 class ClockMirror;
+class ClockViewKeys;
 class TimeUpFlash;
 class WindowModes;
+struct CommandResult;
 
 // The clock view of the main window: made when it is first wanted, kept a mirror of the main
-// window's clock, marked while the count is paused and flashed at time up. Its keys and its
-// context menu come out as signals for the main window to answer.
+// window's clock, marked while the count is paused and flashed at time up. Its keys are the
+// clock's commands, given by a user at the screen; its context menu comes out as a signal.
 class ClockViewController final : public QObject
 {
     Q_OBJECT
 public:
-    // `mainWindow` holds the fields the view mirrors.
-    explicit ClockViewController(QWidget *mainWindow);
+    // `mainWindow` holds the fields the view mirrors; `commands` are the clock's.
+    ClockViewController(TForm *mainWindow, ClockCommands &commands);
     ~ClockViewController() override;
 
     // The view's window; made on first use.
     TClockViewForm *Form();
     bool Exists() const { return m_form != nullptr; }
     WindowModes *Modes();
+    // The view's keys, there before the view is.
+    ClockViewKeys &Keys() const { return *m_keys; }
 
     bool Shown() const;
     void SetShown(bool shown);
@@ -56,8 +62,6 @@ public:
     void Remember(ViewSettings &settings) const;
 
 signals:
-    void StartOrStopRequested();
-    void ResetRequested();
     void ContextMenuRequested(QWidget *window, QPoint globalPosition);
     // The view's window has just been made (so that keys and menus can be given to it).
     void Created(TClockViewForm *form);
@@ -66,8 +70,12 @@ signals:
 private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void create();
+    // A user at the screen reads what a key's command answered as its box.
+    void showAnswer(const CommandResult &result);
 
-    QWidget *m_mainWindow;
+    TForm *m_mainWindow;
+    ClockCommands &m_commands;
+    ClockViewKeys *m_keys;
     std::unique_ptr<TClockViewForm> m_form;
     ClockMirror *m_mirror = nullptr;
     WindowModes *m_modes = nullptr;

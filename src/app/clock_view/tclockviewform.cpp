@@ -1,5 +1,6 @@
 #include "tclockviewform.h"
 
+#include "app/clock_view/clock_view_keys.h"
 #include "controls/base/layout_loader.h"
 #include "controls/display/tcustomlabel.h"
 
@@ -38,28 +39,8 @@ void TClockViewForm::SetPaused(bool paused)
 
 void TClockViewForm::keyPressEvent(QKeyEvent *event)
 {
-    // A remote held down must not start and stop the clock over and over.
-    if (event->isAutoRepeat())
-        return;
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_PageDown:
-    case Qt::Key_Right:
-        if (event->modifiers() == Qt::NoModifier)
-            emit StartOrStopRequested();
-        break;
-    case Qt::Key_Home:
-        if (event->modifiers() == Qt::NoModifier)
-            emit ResetRequested();
-        break;
-    case Qt::Key_Escape:
-        emit LeaveFullScreenRequested();
-        break;
-    default:
-        // Every other key a remote sends (Page Up, Left, F5, B, ".") does nothing, so that its
-        // "back" never resets the clock by accident.
-        break;
-    }
+    if (m_keys)
+        m_keys->Press(*event);
 }
 
 void TClockViewForm::closeEvent(QCloseEvent *event)

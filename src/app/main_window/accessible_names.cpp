@@ -1,5 +1,7 @@
 #include "accessible_names.h"
 
+#include "app/clock_view/clock_fields.h"
+#include "app/main_window/allowance_fields.h"
 #include "controls/accessible/field_caption.h"
 #include "engine/clock_engine.h"
 
@@ -18,13 +20,9 @@ QWidget *child(QWidget *form, const char *name)
 
 void nameMainFormControls(QWidget *form)
 {
-    const struct
-    {
-        const char *digits;
-        const char *allowance;
-    } clock[] = {{"lblHrs", "spnHrs"}, {"lblMins", "spnMin"}, {"lblSecs", "spnSec"}};
-    for (const auto &field : clock)
-        child(form, field.digits)->setAccessibleName(accessible::fieldCaption(child(form, field.allowance)));
+    // Each digit field is named by the caption of the allowance field of its part.
+    for (int i = 0; i < 3; ++i)
+        child(form, kDigitFields[i])->setAccessibleName(accessible::fieldCaption(child(form, kAllowanceFields[i])));
     // The captions beside these name the moment, not the colour, and "@Seconds" already names
     // the spin edit between them.
     child(form, "cboSecondsColor")->setAccessibleName(QStringLiteral("Color at @Seconds"));

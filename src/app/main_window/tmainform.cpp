@@ -1,24 +1,24 @@
 #include "tmainform.h"
 
-#include "app/main_window/accessible_names.h"
 #include "app/app_identity.h"
 #include "app/clock_view/clock_fields.h"
 #include "app/clock_view/clock_view_controller.h"
+#include "app/clock_view/tclockviewform.h"
 #include "app/control_classes.h"
 #include "app/error_report.h"
-#include "app/clock_view/tclockviewform.h"
+#include "app/main_window/accessible_names.h"
+#include "app/main_window/allowance_fields.h"
 #include "app/main_window/view_menu.h"
 #include "app/voice/voice_output.h"
 #include "app/window_modes.h"
+#include "controls/accessible/field_caption.h"
 #include "controls/base/focus_walk.h"
 #include "controls/base/layout_loader.h"
-#include "controls/base/platform.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
-#include "controls/display/tcustomlabel.h"
-#include "controls/display/tcxlabel.h"
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/input/tcxspinedit.h"
+#include "controls/input/tspinedit.h"
 #include "engine/error.h"
 #include "settings/directory.h"
 #include "settings/settings_file.h"
@@ -30,9 +30,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
-#include <QScopeGuard>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <utility>
@@ -41,7 +38,9 @@ using namespace dorvane;
 
 TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     : TForm(parent), m_environment(std::move(environment)), m_engine(*this),
-      m_font(m_environment.fontPlatform), m_clockView(std::make_unique<ClockViewController>(this)),
+      m_font(m_environment.fontPlatform),
+      m_commands(std::make_unique<ClockCommands>(static_cast<ClockControls &>(*this))),
+      m_clockView(std::make_unique<ClockViewController>(this, *m_commands)),
       m_modes(new WindowModes(this))
 {
     // The layout and icon live in this library's resources, which a static link would drop.
@@ -56,14 +55,12 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     ApplyTabOrder(this);
     nameMainFormControls(this);
 
-    m_viewMenu = std::make_unique<ViewMenu>(*this, *m_clockView);
+    m_viewMenu = std::make_unique<ViewMenu>(this, *m_clockView, *m_voice);
     m_viewMenu->AttachTo(this, m_modes);
     for (const char *digits : kDigitFields)
         m_viewMenu->OpenOnRightClick(control(digits));
     for (const char *arrow : kArrowFields)
         m_viewMenu->OpenOnRightClick(control(arrow));
-    connect(m_clockView.get(), &ClockViewController::StartOrStopRequested, this, &TMainForm::startOrStop);
-    connect(m_clockView.get(), &ClockViewController::ResetRequested, this, [this] { clickButton("btnReset"); });
 
     emit OnCreate();
 }
@@ -161,15 +158,12 @@ void TMainForm::ShowClockView(bool shown)
 
 ColourValue TMainForm::DigitColour() const
 {
-    return readPublished(control(kDigitFields[0]), QStringLiteral("Font")).value<TFont *>()->Color();
+    return DigitColourOf(this);
 }
 
 void TMainForm::SetDigitColour(ColourValue colour)
 {
-    for (const char *digits : kDigitFields)
-        findChild<TJvLabel *>(QLatin1String(digits))->Font()->SetColor(colour);
-    for (const char *arrow : kArrowFields)
-        findChild<TcxLabel *>(QLatin1String(arrow))->Style()->Font()->SetColor(colour);
+    SetDigitColourOf(this, colour);
 }
 
 ViewSettings TMainForm::currentViewSettings() const
@@ -179,11 +173,6 @@ ViewSettings TMainForm::currentViewSettings() const
     view.mainOnTop = m_modes->StaysOnTop();
     view.digitColour = DigitColour();
     return view;
-}
-
-void TMainForm::startOrStop()
-{
-    clickButton(timer()->Enabled() ? "btnStop" : "btnStart");
 }
 
 void TMainForm::updatePaused()
@@ -208,13 +197,13 @@ void TMainForm::afterStart()
     const ClockState &state = m_engine.state();
     if (!m_environment.clips && timer()->Enabled() && state.VoiceOn && state.CountingDown)
         m_voice->prepare();
-    emit clockChanged();
+    clockMoved();
 }
 
 void TMainForm::btnStopClick()
 {
     m_engine.StopClock();
-    emit clockChanged();
+    clockMoved();
 }
 
 void TMainForm::btnResetClick()
@@ -223,7 +212,7 @@ void TMainForm::btnResetClick()
     m_startedSinceReset = false;
     m_clockView->ClockReset();
     updatePaused();
-    emit clockChanged();
+    clockMoved();
 }
 
 void TMainForm::btnDoneClick()
@@ -240,14 +229,13 @@ void TMainForm::Timer1Timer()
 {
     m_engine.AdvanceClock();
     const ClockState &s = m_engine.state();
-    // The tick that reaches the allowance ends the count; later ones (counting up) do not.
-    if (s.AllowanceSeconds > 0 && s.ElapsedCount == s.AllowanceSeconds)
+    if (s.AllowanceJustReached())
         m_clockView->TimeUp(expiredColour(), backgroundColour());
     updatePaused();
-    emit clockChanged();
+    clockMoved();
 }
 
-ClockStatus TMainForm::clockStatus() const
+ClockStatus TMainForm::Status() const
 {
     const ClockState &state = m_engine.state();
     ClockStatus status;
@@ -262,17 +250,37 @@ ClockStatus TMainForm::clockStatus() const
     return status;
 }
 
-TMainForm::CallerError TMainForm::runForCaller(const std::function<void()> &action)
+void TMainForm::clockMoved()
 {
-    CallerError error;
-    CallerError *const outer = std::exchange(m_callerError, &error);
-    const auto restore = qScopeGuard([&] { m_callerError = outer; });
-    try {
-        action();
-    } catch (const std::exception &e) {
-        error = {CallerError::Failed, QString::fromUtf8(e.what())};
-    }
-    return error;
+    m_commands->ClockMoved();
+}
+
+void TMainForm::ClickStart() { clickButton("btnStart"); }
+void TMainForm::ClickStop() { clickButton("btnStop"); }
+void TMainForm::ClickReset() { clickButton("btnReset"); }
+
+ClockControls::Field TMainForm::AllowanceField(AllowancePart part) const
+{
+    const auto *field = findChild<TSpinEdit *>(QLatin1String(allowanceField(part)));
+    return {accessible::fieldCaption(field), field->MinValue(), field->MaxValue()};
+}
+
+bool TMainForm::AllowanceTakes(AllowancePart part, int value) const
+{
+    return findChild<TSpinEdit *>(QLatin1String(allowanceField(part)))->CheckValue(value) == value;
+}
+
+void TMainForm::TypeAllowance(AllowancePart part, int value)
+{
+    writePublished(control(allowanceField(part)), QStringLiteral("Text"), QString::number(value));
+}
+
+void TMainForm::BringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void TMainForm::clickButton(const char *name)
@@ -290,9 +298,9 @@ void TMainForm::setIntValue(const char *name, const char *property, int value)
     writePublished(control(name), QLatin1String(property), value);
 }
 
-std::int32_t TMainForm::readAllowanceHours() { return intValue("spnHrs", "Value"); }
-std::int32_t TMainForm::readAllowanceMinutes() { return intValue("spnMin", "Value"); }
-std::int32_t TMainForm::readAllowanceSeconds() { return intValue("spnSec", "Value"); }
+std::int32_t TMainForm::readAllowanceHours() { return allowanceHours(); }
+std::int32_t TMainForm::readAllowanceMinutes() { return allowanceMinutes(); }
+std::int32_t TMainForm::readAllowanceSeconds() { return allowanceSeconds(); }
 std::int32_t TMainForm::readDirectionChoice() { return intValue("rgDirection", "ItemIndex"); }
 std::int32_t TMainForm::readVoiceChoice() { return intValue("rgVoice", "ItemIndex"); }
 std::int32_t TMainForm::readColourChangeChoice() { return intValue("rgColorChange", "ItemIndex"); }
@@ -303,23 +311,26 @@ ColourValue TMainForm::readExpiredColour() { return expiredColour(); }
 
 void TMainForm::showDigits(const std::string &hours, const std::string &minutes, const std::string &seconds)
 {
-    writePublished(control("lblHrs"), QStringLiteral("Caption"), QString::fromStdString(hours));
-    writePublished(control("lblMins"), QStringLiteral("Caption"), QString::fromStdString(minutes));
-    writePublished(control("lblSecs"), QStringLiteral("Caption"), QString::fromStdString(seconds));
+    const std::string *const parts[] = {&hours, &minutes, &seconds};
+    for (int i = 0; i < 3; ++i)
+        writePublished(control(kDigitFields[i]), QStringLiteral("Caption"), QString::fromStdString(*parts[i]));
 }
 
 void TMainForm::showLeftArrow(unsigned char code)
 {
-    // Named first: the clock view copies the name along with the caption.
-    control("lblDirectionL")->setAccessibleName(directionName(code));
-    writePublished(control("lblDirectionL"), QStringLiteral("Caption"), QString(QChar(code)));
+    showArrow(kArrowFields[0], code);
 }
 
 void TMainForm::showRightArrow(unsigned char code)
 {
+    showArrow(kArrowFields[1], code);
+}
+
+void TMainForm::showArrow(const char *field, unsigned char code)
+{
     // Named first: the clock view copies the name along with the caption.
-    control("lblDirectionR")->setAccessibleName(directionName(code));
-    writePublished(control("lblDirectionR"), QStringLiteral("Caption"), QString(QChar(code)));
+    control(field)->setAccessibleName(directionName(code));
+    writePublished(control(field), QStringLiteral("Caption"), QString(QChar(code)));
 }
 
 void TMainForm::paintClockColour(ColourValue colour)
@@ -348,24 +359,15 @@ void TMainForm::repaintNow()
 
 void TMainForm::showError(const std::string &message)
 {
-    if (m_callerError) {
-        *m_callerError = {CallerError::Refused, QString::fromStdString(message)};
+    const QString text = QString::fromStdString(message);
+    // A command's refusal is its answer; only a button's opens the box.
+    if (m_commands->TakeRefusal(text))
         return;
-    }
     // Asked for from the clock view, the box stands over the clock view, on its screen.
     QWidget *owner = this;
     if (m_clockView->Shown() && m_clockView->Form()->isActiveWindow())
         owner = m_clockView->Form();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(message),
-                    QMessageBox::Ok, owner);
-    box.setObjectName(QStringLiteral("EngineErrorBox"));
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    // Centred on the screen rather than on the window, frame included; until the window manager
-    // has framed the box, its frame is taken to be like this window's.
-    QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-    new FrameCentring(&box, screen ? screen->geometry() : QRect(), Frame());
-    box.exec();
+    ShowEngineErrorBox(owner, text, Frame());
 }
 
 void TMainForm::playClip(const std::string &name)
@@ -386,12 +388,12 @@ int TMainForm::volume() const
     return m_voice->volume();
 }
 
-void TMainForm::setAllowanceHours(std::int32_t v) { setIntValue("spnHrs", "Value", v); }
-std::int32_t TMainForm::allowanceHours() const { return intValue("spnHrs", "Value"); }
-void TMainForm::setAllowanceMinutes(std::int32_t v) { setIntValue("spnMin", "Value", v); }
-std::int32_t TMainForm::allowanceMinutes() const { return intValue("spnMin", "Value"); }
-void TMainForm::setAllowanceSeconds(std::int32_t v) { setIntValue("spnSec", "Value", v); }
-std::int32_t TMainForm::allowanceSeconds() const { return intValue("spnSec", "Value"); }
+void TMainForm::setAllowanceHours(std::int32_t v) { setIntValue(allowanceField(AllowancePart::Hours), "Value", v); }
+std::int32_t TMainForm::allowanceHours() const { return intValue(allowanceField(AllowancePart::Hours), "Value"); }
+void TMainForm::setAllowanceMinutes(std::int32_t v) { setIntValue(allowanceField(AllowancePart::Minutes), "Value", v); }
+std::int32_t TMainForm::allowanceMinutes() const { return intValue(allowanceField(AllowancePart::Minutes), "Value"); }
+void TMainForm::setAllowanceSeconds(std::int32_t v) { setIntValue(allowanceField(AllowancePart::Seconds), "Value", v); }
+std::int32_t TMainForm::allowanceSeconds() const { return intValue(allowanceField(AllowancePart::Seconds), "Value"); }
 void TMainForm::setVoiceItemIndex(int i) { setIntValue("rgVoice", "ItemIndex", i); }
 int TMainForm::voiceItemIndex() const { return intValue("rgVoice", "ItemIndex"); }
 void TMainForm::setBackgroundColour(ColourValue c) { setIntValue("cboBackgroundColor", "ColorValue", c); }

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/remote/clock_status.h"
+#include "app/commands/clock_commands.h"
 #include "app/display_font.h"
 #include "app/settings_location.h"
 #include "controls/base/tform.h"
@@ -47,11 +47,13 @@ struct MainFormEnvironment
     QString notificationBusAddress;               // empty: the session bus
 };
 
-// The program's only window: the clock display, the options, and their wiring to the engine.
-// It is built from its layout description; the handlers below are wired to it by name.
+// The program's main window: the clock display, the options, and their wiring to the engine.
+// It is built from its layout description; the handlers below are wired to it by name. Everything
+// that is not one of its buttons drives the clock through its commands.
 class TMainForm final : public TForm,
                         private dorvane::WindowPort,
-                        private dorvane::SettingsControls
+                        private dorvane::SettingsControls,
+                        private dorvane::ClockControls
 {
     Q_OBJECT
 public:
@@ -73,8 +75,8 @@ public:
     dorvane::VoiceOutput &voice() const { return *m_voice; }
 
     // The clock view for the room, shown and hidden as F10 does.
-    bool ClockViewShown() const;
-    void ShowClockView(bool shown);
+    bool ClockViewShown() const override;
+    void ShowClockView(bool shown) override;
     dorvane::ClockViewController &clockView() const { return *m_clockView; }
     // Full screen and always on top of this window.
     dorvane::WindowModes &windowModes() const { return *m_modes; }
@@ -83,24 +85,9 @@ public:
     dorvane::ColourValue DigitColour() const;
     void SetDigitColour(dorvane::ColourValue colour);
 
-    // Runs the named button's click handler, as a click on the button does.
-    void clickButton(const char *name);
-    // What the clock shows and whether it runs, as other programs are told.
-    dorvane::ClockStatus clockStatus() const;
-    // An error a caller's action caused: refused as the "Error" box would say, or failed as the
-    // general error report would.
-    struct CallerError
-    {
-        enum Kind { None, Refused, Failed } kind = None;
-        QString text;
-    };
-    // Runs `action` for a caller who may not be at the screen: an error it causes is returned
-    // instead of opening a box.
-    CallerError runForCaller(const std::function<void()> &action);
-
-signals:
-    // After every handler that moves the clock: Start, Stop, Reset and each tick.
-    void clockChanged();
+    // The clock's operations for whatever is not one of the buttons (the clock view's keys, other
+    // programs), and its status.
+    dorvane::ClockCommands &commands() const { return *m_commands; }
 
 public slots:
     void FormCreate();
@@ -132,6 +119,7 @@ private:
                     const std::string &seconds) override;
     void showLeftArrow(unsigned char code) override;
     void showRightArrow(unsigned char code) override;
+    void showArrow(const char *field, unsigned char code);
     void paintClockColour(dorvane::ColourValue colour) override;
     void setTicking(bool on) override;
     void repaintNow() override;
@@ -161,8 +149,21 @@ private:
     void setDirectionItemIndex(int index) override;
     int directionItemIndex() const override;
 
-    // What the clock view shows besides the mirrored fields: the paused marker, the flash.
-    void startOrStop();
+    // ClockControls
+    void ClickStart() override;
+    void ClickStop() override;
+    void ClickReset() override;
+    Field AllowanceField(dorvane::AllowancePart part) const override;
+    bool AllowanceTakes(dorvane::AllowancePart part, int value) const override;
+    void TypeAllowance(dorvane::AllowancePart part, int value) override;
+    void BringToFront() override;
+    dorvane::ClockStatus Status() const override;
+
+    // Runs the named button's click handler, as a click on the button does.
+    void clickButton(const char *name);
+    // After every handler that moves the clock: Start, Stop, Reset and each tick.
+    void clockMoved();
+    // What the clock view shows besides the mirrored fields: the paused marker.
     void updatePaused();
     dorvane::ViewSettings currentViewSettings() const;
 
@@ -178,6 +179,7 @@ private:
     dorvane::SettingsLocation m_location;
     std::unique_ptr<dorvane::SettingsFile> m_settings;
     std::unique_ptr<dorvane::VoiceOutput> m_voice;
+    std::unique_ptr<dorvane::ClockCommands> m_commands;
     bool m_viewRestored = false;
     // The menu is destroyed before the view whose window it gave keys to.
     std::unique_ptr<dorvane::ClockViewController> m_clockView;
@@ -186,5 +188,4 @@ private:
     dorvane::ViewSettings m_storedView;
     // Start has set the clock going since the last reset: a stop from then on is a pause.
     bool m_startedSinceReset = false;
-    CallerError *m_callerError = nullptr; // set while a caller's action runs
 };

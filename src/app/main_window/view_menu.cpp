@@ -1,8 +1,10 @@
 #include "view_menu.h"
 
+#include "app/clock_view/clock_fields.h"
 #include "app/clock_view/clock_view_controller.h"
+#include "app/clock_view/clock_view_keys.h"
 #include "app/clock_view/tclockviewform.h"
-#include "app/main_window/tmainform.h"
+#include "app/voice/voice_output.h"
 #include "app/window_modes.h"
 #include "controls/base/platform.h"
 
@@ -17,10 +19,12 @@
 namespace dorvane {
 
 namespace {
-QAction *checkableAction(const QString &text, QObject *parent)
+// `does`: what it does, in the list of keys.
+QAction *checkableAction(const QString &text, const QString &does, QObject *parent)
 {
     auto *action = new QAction(text, parent);
     action->setCheckable(true);
+    action->setStatusTip(does);
     return action;
 }
 
@@ -30,12 +34,39 @@ void useAsWindowKey(QAction *action, const QKeySequence &key)
     action->setShortcut(key);
     action->setShortcutContext(Qt::WindowShortcut);
 }
+
+// An action's keys as the list names them: "Space, Page Down, Right".
+QString keysOf(const QAction *action)
+{
+    QStringList keys;
+    for (const QKeySequence &key : action->shortcuts())
+        keys << key.toString(QKeySequence::NativeText)
+                    .replace(QLatin1String("PgDown"), QLatin1String("Page Down"))
+                    .replace(QLatin1String("PgUp"), QLatin1String("Page Up"));
+    return keys.join(QLatin1String(", "));
+}
+
+// The main window's keys are its controls' own: the focus walk, the pages, the spin edits, the
+// colour pickers and the buttons.
+constexpr struct
+{
+    const char *keys;
+    const char *does;
+} kMainWindowKeys[] = {
+    {"Tab, Shift+Tab", "move between the controls of a page"},
+    {"Ctrl+Tab, Ctrl+Shift+Tab", "switch between Display and Configuration"},
+    {"Up, Down", "step the focused number field"},
+    {"Alt+Down, F4", "open the focused colour list"},
+    {"Esc", "undo the edit of the focused field, or close an open colour list"},
+    {"Enter, Space", "press the focused button"},
+};
 } // namespace
 
-ViewMenu::ViewMenu(TMainForm &mainForm, ClockViewController &clockView)
-    : m_mainForm(mainForm), m_clockView(clockView),
-      m_clockViewAction(checkableAction(QStringLiteral("Clock view"), this)),
-      m_flashAction(checkableAction(QStringLiteral("Flash at time up"), this))
+ViewMenu::ViewMenu(QWidget *mainWindow, ClockViewController &clockView, VoiceOutput &voice)
+    : m_mainWindow(mainWindow), m_clockView(clockView), m_voice(voice),
+      m_clockViewAction(
+          checkableAction(QStringLiteral("Clock view"), QStringLiteral("show or hide the clock view"), this)),
+      m_flashAction(checkableAction(QStringLiteral("Flash at time up"), QString(), this))
 {
     m_clockViewAction->setObjectName(QStringLiteral("actClockView"));
     useAsWindowKey(m_clockViewAction, QKeySequence(Qt::Key_F10));
@@ -49,12 +80,12 @@ ViewMenu::ViewMenu(TMainForm &mainForm, ClockViewController &clockView)
 
 void ViewMenu::AttachTo(QWidget *window, WindowModes *modes)
 {
-    auto *fullScreen = checkableAction(QStringLiteral("Full screen"), window);
+    auto *fullScreen = checkableAction(QStringLiteral("Full screen"), QStringLiteral("full screen on or off"), window);
     fullScreen->setObjectName(QStringLiteral("actFullScreen"));
     useAsWindowKey(fullScreen, QKeySequence(Qt::Key_F11));
     connect(fullScreen, &QAction::triggered, modes, &WindowModes::ToggleFullScreen);
 
-    auto *onTop = checkableAction(QStringLiteral("Always on top"), window);
+    auto *onTop = checkableAction(QStringLiteral("Always on top"), QStringLiteral("always on top on or off"), window);
     onTop->setObjectName(QStringLiteral("actAlwaysOnTop"));
     useAsWindowKey(onTop, QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(onTop, &QAction::triggered, modes, &WindowModes::ToggleStaysOnTop);
@@ -121,10 +152,10 @@ void ViewMenu::addVolumes(QMenu *menu)
 {
     QMenu *volumes = menu->addMenu(QStringLiteral("Voice volume"));
     volumes->setObjectName(QStringLiteral("VolumeMenu"));
-    const int current = m_mainForm.volume();
+    const int current = m_voice.volume();
     for (int percent = 100; percent >= 0; percent -= 10) {
         QAction *entry = volumes->addAction(QStringLiteral("%1 %").arg(percent), this,
-                                            [this, percent] { m_mainForm.setVolume(percent); });
+                                            [this, percent] { m_voice.setVolume(percent); });
         entry->setCheckable(true);
         entry->setChecked(percent == current);
     }
@@ -146,31 +177,31 @@ void ViewMenu::addScreens(QMenu *menu)
 
 void ViewMenu::ChooseDigitColour(QWidget *window)
 {
-    auto *dialog = new QColorDialog(toQColor(m_mainForm.DigitColour(), window->palette()), window);
+    auto *dialog = new QColorDialog(toQColor(DigitColourOf(m_mainWindow), window->palette()), window);
     dialog->setObjectName(QStringLiteral("DigitColourDialog"));
     dialog->setWindowTitle(QStringLiteral("Digit colour"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QColorDialog::colorSelected, this,
-            [this](const QColor &colour) { m_mainForm.SetDigitColour(fromQColor(colour)); });
+            [this](const QColor &colour) { SetDigitColourOf(m_mainWindow, fromQColor(colour)); });
     dialog->open();
 }
 
-QString ViewMenu::KeyboardShortcutsText()
+QString ViewMenu::KeyboardShortcutsText() const
 {
-    const auto row = [](const char *keys, const char *does) {
-        return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(QLatin1String(keys), QLatin1String(does));
+    const auto row = [](const QString &keys, const QString &does) {
+        return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys, does);
     };
-    return QStringLiteral("<p>Both windows</p><table cellspacing=\"4\">") + row("F10", "show or hide the clock view")
-        + row("F11", "full screen on or off") + row("Ctrl+T", "always on top on or off")
-        + QStringLiteral("</table><p>Clock view</p><table cellspacing=\"4\">")
-        + row("Space, Page Down, Right", "start the clock, or stop it when it runs")
-        + row("Home", "reset the clock") + row("Esc", "leave full screen")
-        + QStringLiteral("</table><p>Main window</p><table cellspacing=\"4\">")
-        + row("Tab, Shift+Tab", "move between the controls of a page")
-        + row("Ctrl+Tab, Ctrl+Shift+Tab", "switch between Display and Configuration")
-        + row("Up, Down", "step the focused number field") + row("Alt+Down, F4", "open the focused colour list")
-        + row("Esc", "undo the edit of the focused field, or close an open colour list")
-        + row("Enter, Space", "press the focused button") + QStringLiteral("</table>");
+    const auto rowOf = [&row](const QAction *action) { return row(keysOf(action), action->statusTip()); };
+    const WindowActions main = m_windows.value(m_mainWindow);
+    QString text = QStringLiteral("<p>Both windows</p><table cellspacing=\"4\">") + rowOf(m_clockViewAction)
+        + rowOf(main.fullScreen) + rowOf(main.onTop)
+        + QStringLiteral("</table><p>Clock view</p><table cellspacing=\"4\">");
+    for (const QAction *key : m_clockView.Keys().Actions())
+        text += rowOf(key);
+    text += QStringLiteral("</table><p>Main window</p><table cellspacing=\"4\">");
+    for (const auto &key : kMainWindowKeys)
+        text += row(QLatin1String(key.keys), QLatin1String(key.does));
+    return text + QStringLiteral("</table>");
 }
 
 void ViewMenu::ShowKeyboardShortcuts(QWidget *window)

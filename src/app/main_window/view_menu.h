@@ -7,22 +7,23 @@
 class QAction;
 class QMenu;
 class QWidget;
-class TMainForm;
 
 namespace dorvane {
 
 class ClockViewController;
+class VoiceOutput;
 class WindowModes;
 
 // The keys and the menu that show the clock to a room. F10 shows or hides the clock view, F11
 // puts the window that has the focus to full screen and back, Ctrl+T keeps it on top; the
 // context menu holds these and the digit colour, the flash at time up, the voice volume, the
-// screen for the clock view and the list of keys.
+// screen for the clock view and the list of keys, which is read from the actions that have them.
 class ViewMenu final : public QObject
 {
     Q_OBJECT
 public:
-    ViewMenu(TMainForm &mainForm, ClockViewController &clockView);
+    // The digit colour is that of `mainWindow`'s clock fields.
+    ViewMenu(QWidget *mainWindow, ClockViewController &clockView, VoiceOutput &voice);
 
     // Gives `window` the three keys, acting on `modes` for full screen and on top.
     void AttachTo(QWidget *window, WindowModes *modes);
@@ -35,7 +36,7 @@ public:
     void ChooseDigitColour(QWidget *window);
     void ShowKeyboardShortcuts(QWidget *window);
     // The text of the list of keys.
-    static QString KeyboardShortcutsText();
+    QString KeyboardShortcutsText() const;
 
 private:
     struct WindowActions
@@ -50,8 +51,9 @@ private:
     void addVolumes(QMenu *menu);
     void addScreens(QMenu *menu);
 
-    TMainForm &m_mainForm;
+    QWidget *m_mainWindow;
     ClockViewController &m_clockView;
+    VoiceOutput &m_voice;
     QAction *m_clockViewAction;
     QAction *m_flashAction;
     QHash<QWidget *, WindowActions> m_windows;

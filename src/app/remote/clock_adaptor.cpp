@@ -1,97 +1,50 @@
 #include "clock_adaptor.h"
 
+#include "app/commands/clock_commands.h"
 #include "app/remote/remote_interface.h"
-#include "app/main_window/tmainform.h"
-#include "controls/base/published.h"
-#include "controls/input/tspinedit.h"
 
 namespace dorvane {
 
-namespace {
-// The allowance fields in the order the engine reads them, with the captions above them.
-struct AllowanceField
-{
-    const char *control;
-    const char *caption;
-};
-constexpr AllowanceField kAllowanceFields[] = {{"spnHrs", "Hours"}, {"spnMin", "Minutes"}, {"spnSec", "Seconds"}};
-} // namespace
-
-ClockAdaptor::ClockAdaptor(QObject *exported, QDBusContext &call, TMainForm &window)
-    : QDBusAbstractAdaptor(exported), m_call(call), m_window(window)
+ClockAdaptor::ClockAdaptor(QObject *exported, QDBusContext &call, ClockCommands &commands)
+    : QDBusAbstractAdaptor(exported), m_call(call), m_commands(commands)
 {
 }
 
-bool ClockAdaptor::Running() const { return m_window.clockStatus().running; }
-bool ClockAdaptor::CountingDown() const { return m_window.clockStatus().countingDown; }
-QString ClockAdaptor::Display() const { return m_window.clockStatus().display; }
-int ClockAdaptor::RemainingSeconds() const { return m_window.clockStatus().remainingSeconds; }
-bool ClockAdaptor::Expired() const { return m_window.clockStatus().expired; }
+bool ClockAdaptor::Running() const { return m_commands.Status().running; }
+bool ClockAdaptor::CountingDown() const { return m_commands.Status().countingDown; }
+QString ClockAdaptor::Display() const { return m_commands.Status().display; }
+int ClockAdaptor::RemainingSeconds() const { return m_commands.Status().remainingSeconds; }
+bool ClockAdaptor::Expired() const { return m_commands.Status().expired; }
 
-void ClockAdaptor::Start()
-{
-    clickForCaller("btnStart");
-}
-
-void ClockAdaptor::Stop()
-{
-    clickForCaller("btnStop");
-}
-
-void ClockAdaptor::Reset()
-{
-    clickForCaller("btnReset");
-}
+void ClockAdaptor::Start() { answer(m_commands.Start()); }
+void ClockAdaptor::Stop() { answer(m_commands.Stop()); }
+void ClockAdaptor::Reset() { answer(m_commands.Reset()); }
 
 void ClockAdaptor::SetAllowance(int hours, int minutes, int seconds)
 {
-    const QString outOfRange = outOfRangeText(hours, minutes, seconds);
-    if (!outOfRange.isEmpty()) {
-        m_call.sendErrorReply(QLatin1String(remote::kOutOfRangeError), outOfRange);
+    answer(m_commands.SetAllowance(hours, minutes, seconds));
+}
+
+void ClockAdaptor::ShowClockView(bool shown) { answer(m_commands.ShowClockView(shown)); }
+void ClockAdaptor::Activate() { answer(m_commands.Activate()); }
+
+void ClockAdaptor::answer(const CommandResult &result)
+{
+    const char *error = nullptr;
+    switch (result.outcome) {
+    case CommandResult::Outcome::Done:
         return;
+    case CommandResult::Outcome::Refused:
+        error = remote::kRefusedError;
+        break;
+    case CommandResult::Outcome::OutOfRange:
+        error = remote::kOutOfRangeError;
+        break;
+    case CommandResult::Outcome::Failed:
+        error = remote::kFailedError;
+        break;
     }
-    const int values[] = {hours, minutes, seconds};
-    for (int i = 0; i < 3; ++i)
-        writePublished(m_window.control(kAllowanceFields[i].control), QStringLiteral("Text"), QString::number(values[i]));
-    clickForCaller("btnReset");
-}
-
-QString ClockAdaptor::outOfRangeText(int hours, int minutes, int seconds) const
-{
-    const int values[] = {hours, minutes, seconds};
-    for (int i = 0; i < 3; ++i) {
-        // The field's own limits, as its spin buttons and its exit rule apply them.
-        const auto *field = qobject_cast<const TSpinEdit *>(m_window.control(kAllowanceFields[i].control));
-        if (field->CheckValue(values[i]) != values[i])
-            return QStringLiteral("%1 must be from %2 to %3, not %4.")
-                .arg(QLatin1String(kAllowanceFields[i].caption))
-                .arg(field->MinValue())
-                .arg(field->MaxValue())
-                .arg(values[i]);
-    }
-    return {};
-}
-
-void ClockAdaptor::ShowClockView(bool shown)
-{
-    m_window.ShowClockView(shown);
-}
-
-void ClockAdaptor::Activate()
-{
-    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
-    m_window.show();
-    m_window.raise();
-    m_window.activateWindow();
-}
-
-void ClockAdaptor::clickForCaller(const char *button)
-{
-    const TMainForm::CallerError error = m_window.runForCaller([&] { m_window.clickButton(button); });
-    if (error.kind != TMainForm::CallerError::None)
-        m_call.sendErrorReply(QLatin1String(error.kind == TMainForm::CallerError::Refused ? remote::kRefusedError
-                                                                                     : remote::kFailedError),
-                       error.text);
+    m_call.sendErrorReply(QLatin1String(error), result.text);
 }
 
 } // namespace dorvane

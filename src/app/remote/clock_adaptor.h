@@ -2,13 +2,13 @@
 #include <QDBusAbstractAdaptor>
 #include <QDBusContext>
 
-class TMainForm;
-
 namespace dorvane {
 
-// The clock's interface on the session bus. Each method runs the handler of the matching button
-// or types into the allowance fields, so a caller can do nothing a user at the window could not;
-// what would open a box answers the caller with an error instead.
+class ClockCommands;
+struct CommandResult;
+
+// The clock's interface on the session bus: each method is one of the clock's commands, so a caller
+// can do nothing a user at the window could not; an error a command gives goes back to the caller.
 class ClockAdaptor final : public QDBusAbstractAdaptor
 {
     Q_OBJECT
@@ -22,7 +22,7 @@ class ClockAdaptor final : public QDBusAbstractAdaptor
 public:
     // Exported as part of `exported`, which the bus calls on; `call` is that same object's
     // context of the call being answered (the bus keeps it on the exported object, not here).
-    ClockAdaptor(QObject *exported, QDBusContext &call, TMainForm &window);
+    ClockAdaptor(QObject *exported, QDBusContext &call, ClockCommands &commands);
 
     bool Running() const;
     bool CountingDown() const;
@@ -42,12 +42,11 @@ public slots:
     void Activate();
 
 private:
-    // Runs a button's handler; an error it gives goes back to the caller.
-    void clickForCaller(const char *button);
-    QString outOfRangeText(int hours, int minutes, int seconds) const;
+    // An error goes back to the caller under the interface's name for its kind.
+    void answer(const CommandResult &result);
 
     QDBusContext &m_call;
-    TMainForm &m_window;
+    ClockCommands &m_commands;
 };
 
 } // namespace dorvane

@@ -1,6 +1,7 @@
 #include "remote_client.h"
 
 #include "app/remote/remote_interface.h"
+#include "app/remote/status_properties.h"
 
 #include <QDBusArgument>
 #include <QDBusError>

@@ -1,5 +1,6 @@
 #pragma once
-#include "app/remote/clock_status.h"
+#include "app/commands/clock_status.h"
+#include "app/remote_request.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -9,17 +10,6 @@
 #include <functional>
 
 namespace dorvane {
-
-// What the command line asks of a clock that is already running.
-struct RemoteRequest
-{
-    enum class Action { None, Start, Stop, Reset, SetAllowance, ShowClockView, HideClockView, Status };
-    Action action = Action::None;
-    int hours = 0;
-    int minutes = 0;
-    int seconds = 0;
-    bool follow = false; // with Status: a line at every change, until interrupted
-};
 
 // Carries one request from the command line to the running clock over the bus and reports the
 // answer as lines for standard output and standard error, then an exit code. It never starts

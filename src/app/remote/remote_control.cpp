@@ -1,17 +1,18 @@
 #include "remote_control.h"
 
+#include "app/commands/clock_commands.h"
 #include "app/remote/clock_adaptor.h"
 #include "app/remote/remote_interface.h"
-#include "app/main_window/tmainform.h"
+#include "app/remote/status_properties.h"
 
 #include <QDBusMessage>
 
 namespace dorvane {
 
-RemoteControl::RemoteControl(TMainForm &window) : m_window(window)
+RemoteControl::RemoteControl(ClockCommands &commands)
 {
-    new ClockAdaptor(this, *this, window);
-    connect(&window, &TMainForm::clockChanged, this, &RemoteControl::announceChanges);
+    new ClockAdaptor(this, *this, commands);
+    connect(&commands, &ClockCommands::StatusChanged, this, &RemoteControl::announce);
 }
 
 RemoteControl::~RemoteControl()
@@ -35,17 +36,14 @@ RemoteControl::Offer RemoteControl::offerOn(const QDBusConnection &bus)
         return Offer::NameTaken;
     }
     m_bus = connection;
-    m_announced = m_window.clockStatus();
     return Offer::Answering;
 }
 
-void RemoteControl::announceChanges()
+void RemoteControl::announce(const ClockStatus &now, const ClockStatus &before)
 {
     if (!m_bus)
         return;
-    const ClockStatus now = m_window.clockStatus();
-    const QVariantMap changed = changedProperties(m_announced, now);
-    m_announced = now;
+    const QVariantMap changed = changedProperties(before, now);
     if (changed.isEmpty())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(remote::kObjectPath),

@@ -1,26 +1,24 @@
 #pragma once
-#include "app/remote/clock_status.h"
-
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QObject>
 #include <optional>
 
-class TMainForm;
-
 namespace dorvane {
 
-// Lets other programs drive the running clock: the clock on the session bus under the
-// application ID, at the root object, with its properties announced whenever they change
-// (so once per tick while it runs). Only the clock's own interface is exported, never the
-// window's other slots.
+class ClockCommands;
+struct ClockStatus;
+
+// Lets other programs drive the running clock: the clock's commands on the session bus under the
+// application ID, at the root object, with its properties announced whenever they change (so once
+// per tick while it runs). Only the clock's own interface is exported.
 class RemoteControl final : public QObject, public QDBusContext
 {
     Q_OBJECT
 public:
     enum class Offer { Answering, NoBus, NameTaken };
 
-    explicit RemoteControl(TMainForm &window);
+    explicit RemoteControl(ClockCommands &commands);
     ~RemoteControl() override;
     RemoteControl(const RemoteControl &) = delete;
     RemoteControl &operator=(const RemoteControl &) = delete;
@@ -30,11 +28,9 @@ public:
     Offer offerOn(const QDBusConnection &bus);
 
 private:
-    void announceChanges();
+    void announce(const ClockStatus &now, const ClockStatus &before);
 
-    TMainForm &m_window;
     std::optional<QDBusConnection> m_bus; // while answering
-    ClockStatus m_announced;
 };
 
 } // namespace dorvane

@@ -60,7 +60,7 @@ protected:
     TMainForm &openClock()
     {
         TMainForm &w = open();
-        m_remote = std::make_unique<RemoteControl>(w);
+        m_remote = std::make_unique<RemoteControl>(w.commands());
         EXPECT_EQ(m_remote->offerOn(connection("clock")), RemoteControl::Offer::Answering);
         return w;
     }

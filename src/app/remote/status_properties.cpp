@@ -1,4 +1,4 @@
-#include "clock_status.h"
+#include "status_properties.h"
 
 namespace dorvane {
 
@@ -9,12 +9,6 @@ const QString kDisplay = QStringLiteral("Display");
 const QString kRemainingSeconds = QStringLiteral("RemainingSeconds");
 const QString kExpired = QStringLiteral("Expired");
 } // namespace
-
-bool ClockStatus::operator==(const ClockStatus &other) const
-{
-    return running == other.running && countingDown == other.countingDown && display == other.display &&
-           remainingSeconds == other.remainingSeconds && expired == other.expired;
-}
 
 QVariantMap propertiesOf(const ClockStatus &status)
 {

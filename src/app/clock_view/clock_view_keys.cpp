@@ -1,0 +1,45 @@
+#include "clock_view_keys.h"
+
+#include <QAction>
+#include <QKeyEvent>
+
+namespace dorvane {
+
+namespace {
+QAction *keyAction(const QString &does, const QList<QKeySequence> &keys, QObject *parent)
+{
+    auto *action = new QAction(parent);
+    action->setStatusTip(does);
+    action->setShortcuts(keys);
+    return action;
+}
+} // namespace
+
+ClockViewKeys::ClockViewKeys(QObject *parent)
+    : QObject(parent),
+      m_startOrStop(keyAction(QStringLiteral("start the clock, or stop it when it runs"),
+                              {Qt::Key_Space, Qt::Key_PageDown, Qt::Key_Right}, this)),
+      m_reset(keyAction(QStringLiteral("reset the clock"), {Qt::Key_Home}, this)),
+      m_leaveFullScreen(keyAction(QStringLiteral("leave full screen"), {Qt::Key_Escape}, this))
+{
+}
+
+bool ClockViewKeys::Press(const QKeyEvent &event)
+{
+    // A remote held down must not start and stop the clock over and over.
+    if (event.isAutoRepeat())
+        return false;
+    for (QAction *action : Actions()) {
+        if (event.modifiers() != Qt::NoModifier && action != m_leaveFullScreen)
+            continue;
+        for (const QKeySequence &key : action->shortcuts()) {
+            if (key[0].key() == event.key()) {
+                action->trigger();
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace dorvane

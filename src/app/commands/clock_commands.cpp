@@ -1,0 +1,110 @@
+#include "clock_commands.h"
+
+#include <QScopeGuard>
+#include <exception>
+#include <utility>
+
+namespace dorvane {
+
+namespace {
+constexpr AllowancePart kParts[] = {AllowancePart::Hours, AllowancePart::Minutes, AllowancePart::Seconds};
+} // namespace
+
+ClockCommands::ClockCommands(ClockControls &controls, QObject *parent) : QObject(parent), m_controls(controls) {}
+
+CommandResult ClockCommands::Start()
+{
+    return run([this] { m_controls.ClickStart(); });
+}
+
+CommandResult ClockCommands::Stop()
+{
+    return run([this] { m_controls.ClickStop(); });
+}
+
+CommandResult ClockCommands::StartOrStop()
+{
+    return Status().running ? Stop() : Start();
+}
+
+CommandResult ClockCommands::Reset()
+{
+    return run([this] { m_controls.ClickReset(); });
+}
+
+CommandResult ClockCommands::SetAllowance(int hours, int minutes, int seconds)
+{
+    const int values[] = {hours, minutes, seconds};
+    const QString outOfRange = outOfRangeText(values);
+    if (!outOfRange.isEmpty())
+        return {CommandResult::Outcome::OutOfRange, outOfRange};
+    return run([&] {
+        for (int i = 0; i < 3; ++i)
+            m_controls.TypeAllowance(kParts[i], values[i]);
+        m_controls.ClickReset();
+    });
+}
+
+QString ClockCommands::outOfRangeText(const int (&values)[3]) const
+{
+    for (int i = 0; i < 3; ++i) {
+        // The field's own limits, as its spin buttons and its exit rule apply them.
+        if (m_controls.AllowanceTakes(kParts[i], values[i]))
+            continue;
+        const ClockControls::Field field = m_controls.AllowanceField(kParts[i]);
+        return QStringLiteral("%1 must be from %2 to %3, not %4.")
+            .arg(field.caption)
+            .arg(field.minValue)
+            .arg(field.maxValue)
+            .arg(values[i]);
+    }
+    return {};
+}
+
+CommandResult ClockCommands::ShowClockView(bool shown)
+{
+    return run([&] { m_controls.ShowClockView(shown); });
+}
+
+CommandResult ClockCommands::Activate()
+{
+    return run([this] { m_controls.BringToFront(); });
+}
+
+ClockStatus ClockCommands::Status() const
+{
+    return m_controls.Status();
+}
+
+void ClockCommands::ClockMoved()
+{
+    const ClockStatus now = m_controls.Status();
+    if (now == m_status)
+        return;
+    const ClockStatus before = std::exchange(m_status, now);
+    emit StatusChanged(now, before);
+}
+
+bool ClockCommands::TakeRefusal(const QString &text)
+{
+    if (!m_running)
+        return false;
+    *m_running = {CommandResult::Outcome::Refused, text};
+    return true;
+}
+
+CommandResult ClockCommands::run(const std::function<void()> &action)
+{
+    CommandResult result;
+    CommandResult *const outer = std::exchange(m_running, &result);
+    const auto restore = qScopeGuard([&] { m_running = outer; });
+    try {
+        action();
+    } catch (const std::exception &e) {
+        // A Start that fails after the clock started leaves it running, as after the button.
+        result = {CommandResult::Outcome::Failed, QString::fromUtf8(e.what())};
+    }
+    return result;
+}
+
+} // namespace dorvane
