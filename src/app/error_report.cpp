@@ -1,6 +1,6 @@
 #include "error_report.h"
 
-#include "controls/base/platform.h"
+#include "controls/base/frame_tracker.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,10 +1,9 @@
 #include "window_modes.h"
 
+#include "controls/base/frame_tracker.h"
 #include "controls/base/tform.h"
 #include "elastic/elastic_form.h"
 
-#include <QEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
@@ -22,39 +21,29 @@ void placeForm(TForm *form, const QRect &bounds)
         form->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
 }
 
-// Puts a window at its outer bounds once more at the first news of the window manager's frame
-// around it: placed before the frame was there, it was placed with the frame the layout was
-// designed with.
+// Puts a window at its outer bounds once more when the window manager has framed it again: placed
+// before the frame was there, it was placed with the frame the layout was designed with.
 class PlaceWhenFramed final : public QObject
 {
 public:
     PlaceWhenFramed(TForm *form, QRect bounds) : QObject(form), m_form(form), m_bounds(bounds)
     {
-        form->installEventFilter(this);
-        if ((m_handle = form->windowHandle()))
-            m_handle->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose) && m_form->FrameKnown()
-            && !m_form->isFullScreen()) {
-            if (m_handle)
-                m_handle->removeEventFilter(this);
-            m_form->removeEventFilter(this);
-            if (m_form->BoundsRect() != m_bounds)
-                placeForm(m_form, m_bounds);
-            deleteLater();
-        }
-        return false;
+        connect(FrameTracker::Of(form), &FrameTracker::Changed, this, &PlaceWhenFramed::framed);
     }
 
 private:
+    void framed()
+    {
+        if (!m_form->FrameKnown() || m_form->isFullScreen())
+            return;
+        disconnect(FrameTracker::Of(m_form), nullptr, this, nullptr);
+        if (m_form->BoundsRect() != m_bounds)
+            placeForm(m_form, m_bounds);
+        deleteLater();
+    }
+
     TForm *m_form;
     QRect m_bounds;
-    QPointer<QWindow> m_handle;
 };
 
 } // namespace

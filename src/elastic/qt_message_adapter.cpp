@@ -1,5 +1,6 @@
 #include "qt_message_adapter.h"
 
+#include "controls/base/frame_tracker.h"
 #include "elastic_form.h"
 
 #include <QEvent>
@@ -16,6 +17,10 @@ QtMessageAdapter::QtMessageAdapter(TElasticForm *component) : QObject(component)
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(DragQuietMs);
     connect(&m_quiet, &QTimer::timeout, this, &QtMessageAdapter::FinishDrag);
+    connect(FrameTracker::Of(component->Form()), &FrameTracker::Changed, this, [this] {
+        if (m_translating)
+            checkFrame();
+    });
 }
 
 bool QtMessageAdapter::send(ElasticMessageId id, quintptr wParam)
@@ -38,14 +43,6 @@ bool QtMessageAdapter::eventFilter(QObject *watched, QEvent *event)
 {
     if (!m_translating)
         return false;
-    if (watched == m_handle) {
-        // The window manager's frame changes the window's frame geometry only: the form hears
-        // nothing of it. An exposure is seen here before the form paints.
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Move || type == QEvent::Resize || (type == QEvent::Expose && m_handle->isExposed()))
-            checkFrame();
-        return false;
-    }
     if (watched != m_component->Form())
         return false;
     switch (event->type()) {
@@ -63,7 +60,6 @@ bool QtMessageAdapter::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Show:
         watchScreen();
-        watchWindowHandle();
         m_frameInLayout = m_component->Form()->FrameExtra();
         send(ElasticMessageId::ShowWindow, 1);
         updateLimits();
@@ -176,18 +172,6 @@ void QtMessageAdapter::watchScreen()
         // A new resolution or screen size; a panel that appears or goes leaves the display as it is.
         m_screenConnection = connect(screen, &QScreen::geometryChanged, this,
                                      [this] { send(ElasticMessageId::DisplayChange); });
-}
-
-void QtMessageAdapter::watchWindowHandle()
-{
-    QWindow *handle = m_component->Form()->windowHandle();
-    if (handle == m_handle)
-        return;
-    if (m_handle)
-        m_handle->removeEventFilter(this);
-    m_handle = handle;
-    if (handle)
-        handle->installEventFilter(this);
 }
 
 void QtMessageAdapter::checkFrame()

@@ -7,7 +7,6 @@
 
 class TElasticForm;
 class QScreen;
-class QWindow;
 class QResizeEvent;
 class QWindowStateChangeEvent;
 
@@ -21,8 +20,8 @@ namespace dorvane {
 // of resize events from the window system (not caused by the program) counts as one drag,
 // which ends after a short quiet period.
 //
-// A window manager frames the window only after it is shown: the frame is known once the
-// window is first exposed, and the layout then follows the real frame before it is drawn.
+// A window manager frames the window only after it is shown: the window's frame tracker tells
+// when the frame is known or changes, and the layout then follows the real frame before it is drawn.
 class QtMessageAdapter final : public QObject
 {
     Q_OBJECT
@@ -53,7 +52,6 @@ private:
     void onWindowStateChange(const QWindowStateChangeEvent *event);
     bool onPaint();
     void watchScreen();
-    void watchWindowHandle();
     void checkFrame();
     void updateLimits();
 
@@ -67,7 +65,6 @@ private:
     MinMaxInfo m_applied;
     QSize m_appliedFrame;
     QSize m_frameInLayout;
-    QPointer<QWindow> m_handle;
     QPointer<QScreen> m_screen;
     QMetaObject::Connection m_screenConnection;
 };

@@ -169,39 +169,4 @@ void MoveFrameTo(QWidget *window, QPoint topLeft, QMargins expected)
         window->setGeometry(QRect(client, window->size()));
 }
 
-FrameCentring::FrameCentring(QWidget *window, QRect area, QMargins expectedFrame)
-    : QObject(window), m_window(window), m_area(area), m_expectedFrame(expectedFrame)
-{
-    window->installEventFilter(this);
-    if (window->isVisible())
-        centre();
-}
-
-bool FrameCentring::eventFilter(QObject *watched, QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if (watched == m_window && type == QEvent::Show && m_window->windowHandle() != m_handle) {
-        if (m_handle)
-            m_handle->removeEventFilter(this);
-        m_handle = m_window->windowHandle();
-        if (m_handle)
-            m_handle->installEventFilter(this);
-    }
-    // The window's own size settles as it shows; the frame's once the window manager framed it.
-    if ((watched == m_window && type == QEvent::Show) || type == QEvent::Resize || type == QEvent::Move
-        || type == QEvent::Expose)
-        centre();
-    return false;
-}
-
-void FrameCentring::centre()
-{
-    const QSize outer = m_window->size().grownBy(FrameMarginsOr(m_window, m_expectedFrame));
-    // The same outer size as last time: it stays where it is, or where the user put it.
-    if (outer == m_centredSize || m_area.isEmpty())
-        return;
-    m_centredSize = outer;
-    MoveFrameTo(m_window, m_area.center() - QRect(QPoint(), outer).center(), m_expectedFrame);
-}
-
 } // namespace dorvane

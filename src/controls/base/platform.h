@@ -1,9 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QMargins>
-#include <QObject>
 #include <QPalette>
-#include <QPointer>
 #include <QRect>
 #include <functional>
 
@@ -34,26 +32,5 @@ QMargins FrameMarginsOr(const QWidget *window, QMargins expected);
 // Puts the outer frame of a top-level window at `topLeft` on the screen. Until the window is
 // framed, the frame is taken to be `expected`.
 void MoveFrameTo(QWidget *window, QPoint topLeft, QMargins expected);
-
-// Keeps a top-level window centred on a screen area by its outer frame from when it shows
-// until the user moves it. A window manager's frame is known only once it has framed the
-// window: until then the window is centred with `expectedFrame`, and once more with the real one.
-class FrameCentring final : public QObject
-{
-public:
-    FrameCentring(QWidget *window, QRect area, QMargins expectedFrame);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void centre();
-
-    QWidget *m_window;
-    QRect m_area;
-    QMargins m_expectedFrame;
-    QSize m_centredSize;
-    QPointer<QWindow> m_handle;
-};
 
 } // namespace dorvane

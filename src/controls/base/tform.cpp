@@ -1,5 +1,6 @@
 #include "tform.h"
 
+#include "frame_tracker.h"
 #include "platform.h"
 
 #include <QPainter>
@@ -8,19 +9,21 @@ TForm::TForm(QWidget *parent) : TControl(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     SetParentFont(false);
+    // The one place that learns this window's frame from the window manager.
+    dorvane::FrameTracker::Track(this, m_designFrame);
 }
 
 bool TForm::FrameKnown() const
 {
-    return dorvane::HasFrame(this);
+    const dorvane::FrameTracker *tracker = dorvane::FrameTracker::Of(this);
+    return tracker && tracker->Known();
 }
 
 QMargins TForm::Frame() const
 {
-    // Full screen, the client area is the whole window.
-    if (isVisible() && windowState().testFlag(Qt::WindowFullScreen))
-        return {};
-    return dorvane::FrameMarginsOr(this, m_designFrame);
+    // The tracker goes first among the children when the window is destroyed.
+    const dorvane::FrameTracker *tracker = dorvane::FrameTracker::Of(this);
+    return tracker ? tracker->Frame() : QMargins();
 }
 
 QSize TForm::FrameExtra() const
