@@ -319,4 +319,17 @@ TEST_F(ClockViewTest, TheDigitColourChosenInTheDialogColoursBothWindows)
     expectMirrored("digit colour");
 }
 
+TEST_F(ClockViewTest, TheListOfKeysNamesTheKeysTheActionsHave)
+{
+    open();
+    const QString text = m_window->viewMenu().KeyboardShortcutsText();
+    const auto row = [](const char *keys, const char *does) {
+        return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(QLatin1String(keys), QLatin1String(does));
+    };
+    for (const QString &expected : {row("F10", "show or hide the clock view"), row("Ctrl+T", "always on top on or off"),
+                                    row("Space, Page Down, Right", "start the clock, or stop it when it runs"),
+                                    row("Home", "reset the clock"), row("Esc", "leave full screen")})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+}
+
 } // namespace
