@@ -2,10 +2,12 @@
 
 #include "app/accessible_names.h"
 #include "app/app_identity.h"
+#include "app/clock_announcer.h"
 #include "app/clock_fields.h"
 #include "app/clock_view_controller.h"
 #include "app/control_classes.h"
 #include "app/error_report.h"
+#include "app/picker_echo.h"
 #include "app/tclockviewform.h"
 #include "app/view_menu.h"
 #include "app/voice_output.h"
@@ -64,6 +66,8 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
         m_viewMenu->OpenOnRightClick(control(arrow));
     connect(m_clockView.get(), &ClockViewController::StartOrStopRequested, this, &TMainForm::startOrStop);
     connect(m_clockView.get(), &ClockViewController::ResetRequested, this, [this] { clickButton("btnReset"); });
+    m_announcer = new ClockAnnouncer(*this, *m_clockView);
+    new PickerEcho(this, *m_announcer);
 
     emit OnCreate();
 }

@@ -162,6 +162,7 @@ QString ViewMenu::KeyboardShortcutsText()
     };
     return QStringLiteral("<p>Both windows</p><table cellspacing=\"4\">") + row("F10", "show or hide the clock view")
         + row("F11", "full screen on or off") + row("Ctrl+T", "always on top on or off")
+        + row("F9", "say the time shown in words, for a screen reader")
         + QStringLiteral("</table><p>Clock view</p><table cellspacing=\"4\">")
         + row("Space, Page Down, Right", "start the clock, or stop it when it runs")
         + row("Home", "reset the clock") + row("Esc", "leave full screen")
