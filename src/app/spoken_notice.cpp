@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace dorvane {
 
@@ -41,12 +42,18 @@ void SpokenNotice::Say(const QString &text)
     m_text = text;
     if (!QAccessible::isActive() || text.isEmpty())
         return;
-    // The new name first, so that a reader holding the old one reads it again; then the showing
-    // that has the notification spoken (Orca asks no more of a notification than its name).
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    // Told once the events of the action that caused it are out: a focus moving with it would
+    // otherwise be read after it and cut it short.
+    QTimer::singleShot(0, this, [this, text] {
+        if (m_text != text)
+            return; // a later notice replaced this one before it was told
+        // The new name first, so that a reader holding the old one reads it again; then the
+        // showing that has the notification spoken (Orca asks no more of one than its name).
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    });
 }
 
 void installSpokenNoticeInterface()

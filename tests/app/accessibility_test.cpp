@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <climits>
 
 using namespace dorvane;
 
@@ -269,3 +270,32 @@ TEST_F(AccessibilityTest, TheLinkOpensItsAddressAndTheFooterIsStaticText)
 }
 
 #include "accessibility_test.moc"
+
+TEST_F(AccessibilityTest, TheTreeHoldsNoUnnamedFillerEveryChildKnowsItsParentAndEveryRangeIsTrue)
+{
+    open();
+    std::vector<QAccessibleInterface *> todo{QAccessible::queryAccessibleInterface(m_window.get())};
+    int buttons = 0;
+    while (!todo.empty()) {
+        QAccessibleInterface *node = todo.back();
+        todo.pop_back();
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface *child = node->child(i);
+            ASSERT_NE(child, nullptr);
+            const std::string name = child->text(QAccessible::Name).toStdString();
+            EXPECT_FALSE(child->role() == QAccessible::Client && name.empty())
+                << "an unnamed filler in " << node->text(QAccessible::Name).toStdString();
+            EXPECT_EQ(child->parent(), node) << name;
+            EXPECT_EQ(node->indexOfChild(child), i) << name;
+            if (child->role() == QAccessible::Button)
+                ++buttons;
+            if (QAccessibleValueInterface *value = child->valueInterface()) {
+                EXPECT_GE(value->minimumValue().toDouble(), double(INT_MIN)) << name;
+                EXPECT_LE(value->maximumValue().toDouble(), double(INT_MAX)) << name;
+                EXPECT_LT(value->minimumValue().toDouble(), value->maximumValue().toDouble()) << name;
+            }
+            todo.push_back(child);
+        }
+    }
+    EXPECT_EQ(buttons, 4) << "Start, Stop, Reset and Done, each once";
+}
