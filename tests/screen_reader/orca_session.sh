@@ -60,7 +60,7 @@ cp "$clock" "$work/clock/"
 cp "$(dirname "$clock")/arialnb.ttf" "$work/clock/" 2> /dev/null || true
 
 export DISPLAY=$display HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config
-export XDG_DATA_HOME=$work/home/.local/share SDL_AUDIODRIVER=dummy
+export XDG_DATA_HOME=$work/home/.local/share SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 export SPEECHD_ADDRESS=unix_socket:$work/speech.sock
 export ORCA_TASKS_WORK=$work ORCA_TASKS_LOG=$work/spoken.log ORCA_TASKS_CLOCK=$work/clock/$(basename "$clock")
 

@@ -56,7 +56,8 @@ QList<QAccessibleInterface *> AccessibleControl::shownChildren() const
     QList<QAccessibleInterface *> children;
     for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
         QAccessibleInterface *c = QAccessibleWidget::child(i);
-        if (!c)
+        // A label that shows nothing (the clock view's badge while the clock runs) says nothing.
+        if (!c || (c->role() == QAccessible::StaticText && c->text(QAccessible::Name).isEmpty()))
             continue;
         if (isLayoutOnly(c->object()))
             for (int j = 0; j < c->childCount(); ++j) {
