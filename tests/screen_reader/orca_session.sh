@@ -19,6 +19,11 @@ for file in /usr/libexec/at-spi-bus-launcher /usr/lib/speech-dispatcher-modules/
 done
 
 # Orca runs once per user: a screen reader of the user's own is never replaced by a test's.
+# One that a run before this one is still ending gets ten seconds to go.
+for _ in $(seq 100); do
+  pgrep -u "$(id -u)" -x orca > /dev/null || break
+  sleep 0.1
+done
 if pgrep -u "$(id -u)" -x orca > /dev/null; then
   echo "skipped: this user already runs Orca"
   exit 77
@@ -78,8 +83,13 @@ dbus-run-session -- bash -c '
   status=0
   /usr/bin/python3 "$0" "$@" || status=$?
   kill "$orca" "$speechd" "$launcher" 2> /dev/null || true
-  sleep 0.5
+  # Orca takes its time over a polite end; the next run must not find it still there.
+  for _ in $(seq 50); do
+    kill -0 "$orca" 2> /dev/null || break
+    sleep 0.1
+  done
   kill -9 "$orca" 2> /dev/null || true
+  wait "$orca" "$speechd" "$launcher" 2> /dev/null || true
   exit "$status"' "$here/orca_tasks.py" "${@:3}" || status=$?
 if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
   echo "--- spoken.log"; cat "$work/spoken.log"
