@@ -95,7 +95,6 @@ void ClockAnnouncer::Say(const QString &text)
     // Before the window shows (the reset of start-up) there is nobody to tell.
     if (!m_mainForm.isVisible())
         return;
-    m_lastSaid = text;
     emit Said(text);
     const bool viewActive = m_viewNotice && m_clockView.Shown() && m_viewNotice->window()->isActiveWindow();
     (viewActive ? m_viewNotice.data() : m_mainNotice)->Say(text);

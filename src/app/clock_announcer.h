@@ -29,10 +29,8 @@ public:
     void SayTimeShown();
     // Says `text` through the active window, once the main window shows.
     void Say(const QString &text);
-    // What was said last, for whoever wants to know.
-    QString LastSaid() const { return m_lastSaid; }
-
 signals:
+    // Each text as it is said.
     void Said(const QString &text);
 
 private:
@@ -54,7 +52,6 @@ private:
     SpokenNotice *m_mainNotice;
     QPointer<SpokenNotice> m_viewNotice;
     Moment m_last;
-    QString m_lastSaid;
 };
 
 } // namespace dorvane
