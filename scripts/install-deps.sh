@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream groff-base lintian dpkg-dev file xdotool
+  orca speech-dispatcher speech-dispatcher-audio-plugins python3-pyatspi procps
 )
 missing=()
 for p in "${packages[@]}"; do

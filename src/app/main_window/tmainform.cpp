@@ -8,6 +8,8 @@
 #include "app/error_report.h"
 #include "app/main_window/accessible_names.h"
 #include "app/main_window/allowance_fields.h"
+#include "app/main_window/clock_announcer.h"
+#include "app/main_window/picker_echo.h"
 #include "app/main_window/view_menu.h"
 #include "app/voice/voice_output.h"
 #include "app/window_modes.h"
@@ -61,6 +63,8 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
         m_viewMenu->OpenOnRightClick(control(digits));
     for (const char *arrow : kArrowFields)
         m_viewMenu->OpenOnRightClick(control(arrow));
+    m_announcer = new ClockAnnouncer(*this, *m_clockView);
+    new PickerEcho(this, *m_announcer);
 
     emit OnCreate();
 }

@@ -15,6 +15,7 @@
 class TTimer;
 
 namespace dorvane {
+class ClockAnnouncer;
 class ClockViewController;
 class SettingsFile;
 class ViewMenu;
@@ -81,6 +82,8 @@ public:
     // Full screen and always on top of this window.
     dorvane::WindowModes &windowModes() const { return *m_modes; }
     dorvane::ViewMenu &viewMenu() const { return *m_viewMenu; }
+    // What a screen reader is told of the clock while the focus is anywhere.
+    dorvane::ClockAnnouncer &announcer() const { return *m_announcer; }
     // The colour of the digits and arrows in both windows.
     dorvane::ColourValue DigitColour() const;
     void SetDigitColour(dorvane::ColourValue colour);
@@ -185,6 +188,7 @@ private:
     std::unique_ptr<dorvane::ClockViewController> m_clockView;
     std::unique_ptr<dorvane::ViewMenu> m_viewMenu;
     dorvane::WindowModes *m_modes;
+    dorvane::ClockAnnouncer *m_announcer = nullptr;
     dorvane::ViewSettings m_storedView;
     // Start has set the clock going since the last reset: a stop from then on is a pause.
     bool m_startedSinceReset = false;

@@ -194,8 +194,11 @@ QString ViewMenu::KeyboardShortcutsText() const
     const auto rowOf = [&row](const QAction *action) { return row(keysOf(action), action->statusTip()); };
     const WindowActions main = m_windows.value(m_mainWindow);
     QString text = QStringLiteral("<p>Both windows</p><table cellspacing=\"4\">") + rowOf(m_clockViewAction)
-        + rowOf(main.fullScreen) + rowOf(main.onTop)
-        + QStringLiteral("</table><p>Clock view</p><table cellspacing=\"4\">");
+        + rowOf(main.fullScreen) + rowOf(main.onTop);
+    // The screen reader's key, where the main window has one.
+    if (const auto *sayTime = m_mainWindow->findChild<QAction *>(QStringLiteral("actSayTime")))
+        text += rowOf(sayTime);
+    text += QStringLiteral("</table><p>Clock view</p><table cellspacing=\"4\">");
     for (const QAction *key : m_clockView.Keys().Actions())
         text += rowOf(key);
     text += QStringLiteral("</table><p>Main window</p><table cellspacing=\"4\">");

@@ -1,6 +1,8 @@
 #pragma once
 #include <QAccessibleWidget>
 
+class QAbstractButton;
+
 namespace dorvane::accessible {
 
 // What every control tells a screen reader: the name code gave it (its accessible name), or
@@ -12,9 +14,41 @@ public:
 
     QString text(QAccessible::Text t) const override;
 
+    // Containers that only lay controls out (a push button's frame, an unnamed panel) are no
+    // objects of their own: their children stand in their place.
+    QAccessibleInterface *parent() const override;
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+
 protected:
     // The name when code gave none: a caption, a label's text.
     virtual QString ownName() const { return {}; }
+
+private:
+    QList<QAccessibleInterface *> shownChildren() const;
+};
+
+// A widget that only lays out the controls inside it, which a screen reader meets directly.
+bool isLayoutOnly(const QObject *object);
+
+// The platform push button inside a push button control: named by its caption, pressed by its
+// action, a direct child of the page the control stands on.
+class AccessiblePushButton final : public AccessibleControl
+{
+public:
+    explicit AccessiblePushButton(QAbstractButton *button);
+
+    QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString &name) override;
+    QStringList keyBindingsForAction(const QString &name) const override;
+
+protected:
+    QString ownName() const override;
+
+private:
+    QAbstractButton *button() const;
 };
 
 // A field named by the caption label beside it, which it reports as its label.

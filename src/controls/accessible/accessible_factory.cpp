@@ -7,6 +7,7 @@
 #include "accessible_spin_edits.h"
 
 #include "controls/display/tcustomlabel.h"
+#include "controls/display/tcxbutton.h"
 #include "controls/display/tcxlabel.h"
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/display/tovcurl.h"
@@ -17,6 +18,7 @@
 #include "controls/input/tcxspinedit.h"
 #include "controls/input/tspinedit.h"
 
+#include <QAbstractButton>
 #include <QRadioButton>
 
 namespace dorvane::accessible {
@@ -30,6 +32,8 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
     auto *w = qobject_cast<QWidget *>(object);
     if (!w)
         return nullptr;
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && qobject_cast<TcxButton *>(w->parentWidget()))
+        return new AccessiblePushButton(button);
     if (auto *link = qobject_cast<TOvcURL *>(w))
         return new AccessibleLink(link);
     if (qobject_cast<TCustomLabel *>(w) || qobject_cast<TcxLabel *>(w))

@@ -20,22 +20,22 @@ AccessibleSpinEdit::AccessibleSpinEdit(QWidget *spinEdit) : AccessibleField(spin
 
 int AccessibleSpinEdit::childCount() const
 {
-    return 1;
+    return 0;
 }
 
-QAccessibleInterface *AccessibleSpinEdit::child(int index) const
+QAccessibleInterface *AccessibleSpinEdit::child(int) const
 {
-    return index == 0 ? QAccessible::queryAccessibleInterface(editor()) : nullptr;
+    return nullptr;
 }
 
-int AccessibleSpinEdit::indexOfChild(const QAccessibleInterface *child) const
+int AccessibleSpinEdit::indexOfChild(const QAccessibleInterface *) const
 {
-    return child && child->object() == editor() ? 0 : -1;
+    return -1;
 }
 
 QAccessibleInterface *AccessibleSpinEdit::focusChild() const
 {
-    return editor()->hasFocus() ? child(0) : nullptr;
+    return nullptr;
 }
 
 QAccessible::State AccessibleSpinEdit::state() const
@@ -44,6 +44,8 @@ QAccessible::State AccessibleSpinEdit::state() const
     s.focusable = editor()->focusPolicy() != Qt::NoFocus;
     s.focused = editor()->hasFocus();
     s.readOnly = readOnly();
+    s.editable = !readOnly() && !editor()->isReadOnly();
+    s.selectableText = true;
     return s;
 }
 
@@ -56,6 +58,8 @@ void *AccessibleSpinEdit::interface_cast(QAccessible::InterfaceType t)
 {
     if (t == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface *>(this);
+    if (t == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
     return AccessibleField::interface_cast(t);
 }
 
@@ -199,7 +203,7 @@ QVariant AccessibleNumericSpinEdit::maximumValue() const
     const TcxSpinEditProperties *p = spinEdit()->Properties();
     if (p->HasLimits())
         return p->MaxValue();
-    return p->ValueType() == TcxSpinEditProperties::vtInt ? QVariant(LLONG_MAX) : QVariant(DBL_MAX);
+    return p->ValueType() == TcxSpinEditProperties::vtInt ? QVariant(INT_MAX) : QVariant(DBL_MAX);
 }
 
 QVariant AccessibleNumericSpinEdit::minimumValue() const
@@ -207,7 +211,7 @@ QVariant AccessibleNumericSpinEdit::minimumValue() const
     const TcxSpinEditProperties *p = spinEdit()->Properties();
     if (p->HasLimits())
         return p->MinValue();
-    return p->ValueType() == TcxSpinEditProperties::vtInt ? QVariant(LLONG_MIN) : QVariant(-DBL_MAX);
+    return p->ValueType() == TcxSpinEditProperties::vtInt ? QVariant(INT_MIN) : QVariant(-DBL_MAX);
 }
 
 QVariant AccessibleNumericSpinEdit::minimumStepSize() const
@@ -219,41 +223,12 @@ AccessibleSpinText::AccessibleSpinText(dorvane::InnerLineEdit *editor) : Accessi
 {
 }
 
-QLineEdit *AccessibleSpinText::editor() const
+QAccessibleInterface *AccessibleSpinText::parent() const
 {
-    return static_cast<QLineEdit *>(widget());
+    return QAccessible::queryAccessibleInterface(widget()->parentWidget());
 }
 
-QString AccessibleSpinText::ownName() const
-{
-    // Named as the spin edit around it: the name of the field the focus is in.
-    if (QAccessibleInterface *host = parent())
-        return host->text(QAccessible::Name);
-    return {};
-}
-
-QAccessible::State AccessibleSpinText::state() const
-{
-    QAccessible::State s = AccessibleControl::state();
-    s.editable = !editor()->isReadOnly();
-    s.readOnly = editor()->isReadOnly();
-    s.selectableText = true;
-    return s;
-}
-
-QString AccessibleSpinText::text(QAccessible::Text t) const
-{
-    return t == QAccessible::Value ? editor()->text() : AccessibleControl::text(t);
-}
-
-void *AccessibleSpinText::interface_cast(QAccessible::InterfaceType t)
-{
-    if (t == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return AccessibleControl::interface_cast(t);
-}
-
-void AccessibleSpinText::selection(int selectionIndex, int *startOffset, int *endOffset) const
+void EditorText::selection(int selectionIndex, int *startOffset, int *endOffset) const
 {
     *startOffset = *endOffset = 0;
     if (selectionIndex != 0 || !editor()->hasSelectedText())
@@ -262,49 +237,49 @@ void AccessibleSpinText::selection(int selectionIndex, int *startOffset, int *en
     *endOffset = editor()->selectionEnd();
 }
 
-int AccessibleSpinText::selectionCount() const
+int EditorText::selectionCount() const
 {
     return editor()->hasSelectedText() ? 1 : 0;
 }
 
-void AccessibleSpinText::addSelection(int startOffset, int endOffset)
+void EditorText::addSelection(int startOffset, int endOffset)
 {
     setSelection(0, startOffset, endOffset);
 }
 
-void AccessibleSpinText::removeSelection(int selectionIndex)
+void EditorText::removeSelection(int selectionIndex)
 {
     if (selectionIndex == 0)
         editor()->deselect();
 }
 
-void AccessibleSpinText::setSelection(int selectionIndex, int startOffset, int endOffset)
+void EditorText::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
     if (selectionIndex == 0)
         editor()->setSelection(startOffset, endOffset - startOffset);
 }
 
-int AccessibleSpinText::cursorPosition() const
+int EditorText::cursorPosition() const
 {
     return editor()->cursorPosition();
 }
 
-void AccessibleSpinText::setCursorPosition(int position)
+void EditorText::setCursorPosition(int position)
 {
     editor()->setCursorPosition(position);
 }
 
-QString AccessibleSpinText::text(int startOffset, int endOffset) const
+QString EditorText::text(int startOffset, int endOffset) const
 {
     return textBetween(editor()->text(), startOffset, endOffset);
 }
 
-int AccessibleSpinText::characterCount() const
+int EditorText::characterCount() const
 {
     return static_cast<int>(editor()->text().size());
 }
 
-QRect AccessibleSpinText::characterRect(int offset) const
+QRect EditorText::characterRect(int offset) const
 {
     // Measured from the caret, whose place the box reports: one line, no scrolling in a number.
     const QString all = editor()->text();
@@ -318,13 +293,13 @@ QRect AccessibleSpinText::characterRect(int offset) const
     return QRect(editor()->mapToGlobal(local.topLeft()), local.size());
 }
 
-int AccessibleSpinText::offsetAtPoint(const QPoint &point) const
+int EditorText::offsetAtPoint(const QPoint &point) const
 {
     const QPoint local = editor()->mapFromGlobal(point);
     return editor()->rect().contains(local) ? editor()->cursorPositionAt(local) : -1;
 }
 
-QString AccessibleSpinText::attributes(int, int *startOffset, int *endOffset) const
+QString EditorText::attributes(int, int *startOffset, int *endOffset) const
 {
     *startOffset = 0;
     *endOffset = characterCount();

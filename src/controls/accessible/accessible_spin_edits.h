@@ -11,9 +11,33 @@ class InnerLineEdit;
 
 namespace dorvane::accessible {
 
-// A spin edit: a spin box named by its caption, with its value, range and step, whose only
-// child is the text box inside it. The up and down buttons are its increase and decrease actions.
-class AccessibleSpinEdit : public AccessibleField, public QAccessibleValueInterface
+// The editable text of a one-line box, read from the box.
+class EditorText : public QAccessibleTextInterface
+{
+public:
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+
+protected:
+    virtual QLineEdit *editor() const = 0;
+};
+
+// A spin edit: a spin box named by its caption, with its value, range and step, and the text
+// of the box inside it as its own. It has no children: a screen reader drops what a field's
+// child says while the field has the focus, so the field itself is focused, and its box stays
+// out of the tree. The up and down buttons are its increase and decrease actions.
+class AccessibleSpinEdit : public AccessibleField, public QAccessibleValueInterface, public EditorText
 {
 public:
     explicit AccessibleSpinEdit(QWidget *spinEdit);
@@ -24,6 +48,7 @@ public:
     QAccessibleInterface *focusChild() const override;
     QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
+    using EditorText::text;
     void *interface_cast(QAccessible::InterfaceType t) override;
 
     QStringList actionNames() const override;
@@ -31,7 +56,6 @@ public:
     QStringList keyBindingsForAction(const QString &name) const override;
 
 protected:
-    virtual QLineEdit *editor() const = 0;
     virtual bool readOnly() const = 0;
     virtual void stepUp() = 0;
     virtual void stepDown() = 0;
@@ -59,6 +83,7 @@ private:
 
 // The numeric spin edit (the colour-change seconds): a 64-bit integer or a double; a value set
 // by a screen reader is brought into its limits, as a typed one would be checked against them.
+// Without limits a whole number ranges over 32 bits, the most any reader of it takes.
 class AccessibleNumericSpinEdit final : public AccessibleSpinEdit
 {
 public:
@@ -78,36 +103,15 @@ private:
     void stepDown() override;
 };
 
-// The text box inside a spin edit: editable text with the spin edit's name, so that the focus,
-// which rests here, reads as the field it belongs to.
-class AccessibleSpinText final : public AccessibleControl, public QAccessibleTextInterface
+// The text box inside a spin edit, out of the tree: the spin edit reports its text and its
+// focus. Qt's own events of the box (its focus, its text) are dropped as an invalid object's.
+class AccessibleSpinText final : public AccessibleControl
 {
 public:
     explicit AccessibleSpinText(dorvane::InnerLineEdit *editor);
 
-    QAccessible::State state() const override;
-    QString text(QAccessible::Text t) const override;
-    void *interface_cast(QAccessible::InterfaceType t) override;
-
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int startOffset, int endOffset) override;
-    void removeSelection(int selectionIndex) override;
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    int cursorPosition() const override;
-    void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
-
-protected:
-    QString ownName() const override;
-
-private:
-    QLineEdit *editor() const;
+    bool isValid() const override { return false; }
+    QAccessibleInterface *parent() const override;
 };
 
 } // namespace dorvane::accessible

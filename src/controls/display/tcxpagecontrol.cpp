@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTimer>
 #include <qdrawutil.h>
 
 namespace {
@@ -649,6 +650,13 @@ void TcxPageControl::focusInEvent(QFocusEvent *e)
 {
     TControl::focusInEvent(e);
     update();
+    // A screen reader hears the tabs get the focus as a list it cannot look into (Qt offers it
+    // no selection of the tabs): once that is told, the focus it follows moves on to the tab of
+    // the page shown, as it does when the page changes.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && m_activePage)
+            dorvane::announceFocus(m_activePage);
+    });
 }
 
 void TcxPageControl::focusOutEvent(QFocusEvent *e)

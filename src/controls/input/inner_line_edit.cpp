@@ -1,5 +1,7 @@
 #include "inner_line_edit.h"
 
+#include "controls/base/accessible_change.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -48,6 +50,9 @@ void InnerLineEdit::focusInEvent(QFocusEvent *e)
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
         deselect();
     m_hooks->editorFocusIn(e);
+    // A screen reader reads the whole field, which holds the box: the field has the focus.
+    if (parentWidget())
+        announceFocus(parentWidget());
 }
 
 void InnerLineEdit::focusOutEvent(QFocusEvent *e)

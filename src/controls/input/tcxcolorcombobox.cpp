@@ -248,7 +248,12 @@ void TcxColorComboBox::DropDown()
     if (!m_popup) {
         m_popup = new TcxColorComboBoxPopupWindow(this);
         connect(m_popup, &TcxColorComboBoxPopupWindow::AcceptRequested, this, [this] { CloseUp(true); });
-        connect(m_popup, &TcxColorComboBoxPopupWindow::Closed, this, [this] { update(); });
+        connect(m_popup, &TcxColorComboBoxPopupWindow::Closed, this, [this] {
+            update();
+            // A screen reader followed the rows, which are gone: it follows the picker again.
+            if (hasFocus())
+                announceFocus(this);
+        });
     }
     const AccessibleChange expanded(this);
     m_popup->Popup();

@@ -8,6 +8,7 @@
 #include "controls/input/colour_popup.h"
 #include "controls/input/tcxcolorcombobox.h"
 #include "controls/input/tspinedit.h"
+#include "app/main_window/clock_announcer.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -34,6 +35,9 @@ void hear(QAccessibleEvent *event)
         heard.detail = update->textRemoved() + QStringLiteral(" > ") + update->textInserted();
     } else if (event->type() == QAccessible::ValueChanged) {
         heard.detail = static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
+    } else if (event->type() == QAccessible::ObjectShow) {
+        if (QAccessibleInterface *iface = event->accessibleInterface())
+            heard.detail = iface->text(QAccessible::Name);
     } else if (event->type() == QAccessible::StateChanged) {
         const QAccessible::State changed = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
         heard.detail = QStringLiteral("%1%2%3").arg(changed.selected ? "selected " : "", changed.expanded ? "expanded " : "",
@@ -133,4 +137,57 @@ TEST_F(AccessibilityEventsTest, APickerTellsItsListOpeningTheRowItIsOnAndTheColo
     const auto values = heardOf("cboSecondsColor", QAccessible::ValueChanged);
     ASSERT_EQ(values.size(), 1u);
     EXPECT_EQ(values[0].detail, QStringLiteral("Blue"));
+}
+
+TEST_F(AccessibilityEventsTest, TheFocusInASpinEditsBoxIsTheSpinEditsOwn)
+{
+    auto *minutes = static_cast<TSpinEdit *>(control("spnMin"));
+    minutes->Editor()->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!heardOf("spnMin", QAccessible::Focus).empty()));
+    // The box's own focus event reaches no reader: its object is no valid one.
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(minutes->Editor())->isValid());
+}
+
+TEST_F(AccessibilityEventsTest, TheTabsGettingTheFocusHandItOnToTheTabOfThePageShown)
+{
+    control("cxPageControl1")->setFocus();
+    EXPECT_TRUE(DORVANE_WAIT_FOR(!heardOf("cxTabSheet1", QAccessible::Focus).empty()));
+}
+
+TEST_F(AccessibilityEventsTest, ClosingAPickersListByEnterOrEscGivesThePickerTheFocusAgain)
+{
+    static_cast<TcxPageControl *>(control("cxPageControl1"))->SelectTab(1);
+    auto *picker = static_cast<TcxColorComboBox *>(control("cboSecondsColor"));
+    picker->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(picker->hasFocus()));
+    for (Qt::Key close : {Qt::Key_Return, Qt::Key_Escape}) {
+        picker->DropDown();
+        ASSERT_TRUE(picker->DroppedDown());
+        g_heard.clear();
+        QTest::keyClick(picker->PopupWindow(), close);
+        EXPECT_FALSE(picker->DroppedDown());
+        EXPECT_EQ(heardOf("cboSecondsColor", QAccessible::Focus).size(), 1u) << close;
+    }
+}
+
+TEST_F(AccessibilityEventsTest, TheMomentsAndAClosedPickersStepAreShownNotificationsNamedByWhatIsSaid)
+{
+    click("btnStart");
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!heardOf("SpokenNotice", QAccessible::ObjectShow).empty()));
+    EXPECT_EQ(heardOf("SpokenNotice", QAccessible::ObjectShow).back().detail, QStringLiteral("Started"));
+    EXPECT_FALSE(heardOf("SpokenNotice", QAccessible::NameChanged).empty());
+    g_heard.clear();
+    tick();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(heardOf("SpokenNotice", QAccessible::ObjectShow).empty()) << "a plain tick";
+
+    static_cast<TcxPageControl *>(control("cxPageControl1"))->SelectTab(1);
+    auto *picker = static_cast<TcxColorComboBox *>(control("cboSecondsColor"));
+    picker->setFocus();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(picker->hasFocus()));
+    g_heard.clear();
+    QTest::keyClick(picker, Qt::Key_Down);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!heardOf("SpokenNotice", QAccessible::ObjectShow).empty()));
+    EXPECT_EQ(heardOf("SpokenNotice", QAccessible::ObjectShow).back().detail,
+              QAccessible::queryAccessibleInterface(picker)->text(QAccessible::Value));
 }
