@@ -1,5 +1,6 @@
 #include "clock_adaptor.h"
 
+#include "app/clock_view_controller.h"
 #include "app/remote_interface.h"
 #include "app/tmainform.h"
 #include "controls/base/published.h"
@@ -75,6 +76,9 @@ QString ClockAdaptor::outOfRangeText(int hours, int minutes, int seconds) const
 void ClockAdaptor::ShowClockView(bool shown)
 {
     m_window.ShowClockView(shown);
+    // A view asked for but nowhere to be seen is no success.
+    if (shown && !m_window.clockView().ShownOnScreen())
+        m_call.sendErrorReply(QLatin1String(remote::kFailedError), QStringLiteral("The clock view cannot be shown."));
 }
 
 void ClockAdaptor::Activate()
