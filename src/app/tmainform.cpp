@@ -19,6 +19,7 @@
 #include "controls/display/tcxlabel.h"
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/input/tcxspinedit.h"
+#include "engine/clip_schedule.h"
 #include "engine/error.h"
 #include "settings/directory.h"
 #include "settings/settings_file.h"
@@ -208,6 +209,7 @@ void TMainForm::afterStart()
     const ClockState &state = m_engine.state();
     if (!m_environment.clips && timer()->Enabled() && state.VoiceOn && state.CountingDown)
         m_voice->prepare();
+    readyNextClip();
     emit clockChanged();
 }
 
@@ -236,9 +238,18 @@ void TMainForm::cxTabSheet2Exit()
     clickButton("btnReset");
 }
 
+void TMainForm::readyNextClip()
+{
+    if (m_environment.clips || !timer()->Enabled())
+        return;
+    if (const auto clip = ClipOnNextTick(m_engine.state()))
+        m_voice->expect(std::string(*clip));
+}
+
 void TMainForm::Timer1Timer()
 {
     m_engine.AdvanceClock();
+    readyNextClip();
     const ClockState &s = m_engine.state();
     // The tick that reaches the allowance ends the count; later ones (counting up) do not.
     if (s.AllowanceSeconds > 0 && s.ElapsedCount == s.AllowanceSeconds)

@@ -171,6 +171,8 @@ private:
     QString executablePath() const;
     QString executableDirectory() const;
     void afterStart();
+    // The clip of the next tick, if any, is read and the device opened for it now.
+    void readyNextClip();
 
     MainFormEnvironment m_environment;
     dorvane::ClockEngine m_engine;
