@@ -32,6 +32,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,24 @@ void writeToneWave(const QString &path, std::size_t bytes)
         file.write(period.data(), qint64(std::min<std::size_t>(period.size(), data - written)));
 }
 
+// The real main window with its files in `folder`, shown and reset to a count-down of
+// `minutes`:`seconds` with the voice on or off; the clips in `folder`/voice replace the built-in ones.
+std::unique_ptr<TMainForm> countDownWindow(const QTemporaryDir &folder, int minutes, int seconds, bool voiceOn)
+{
+    MainFormEnvironment environment;
+    environment.executablePath = folder.filePath(QStringLiteral("Dorvane"));
+    environment.userVoiceDirectory = folder.filePath(QStringLiteral("user-voice"));
+    environment.notificationBusAddress = QStringLiteral("unix:path=/nonexistent");
+    auto window = std::make_unique<TMainForm>(environment);
+    window->show();
+    dorvane::writePublished(window->control("spnHrs"), QStringLiteral("Value"), 0);
+    dorvane::writePublished(window->control("spnMin"), QStringLiteral("Value"), minutes);
+    dorvane::writePublished(window->control("spnSec"), QStringLiteral("Value"), seconds);
+    dorvane::writePublished(window->control("rgVoice"), QStringLiteral("ItemIndex"), voiceOn ? 0 : 1);
+    window->clickButton("btnReset");
+    return window;
+}
+
 int capped()
 {
     int argc = 1;
@@ -117,17 +136,8 @@ int capped()
     for (const std::string_view clip : dorvane::kClipNames)
         writeToneWave(folder.filePath(QStringLiteral("voice/%1.wav").arg(QString::fromLatin1(clip.data(), int(clip.size())))),
                       dorvane::kMaxClipFileBytes);
-    MainFormEnvironment environment;
-    environment.executablePath = folder.filePath(QStringLiteral("Dorvane"));
-    environment.userVoiceDirectory = folder.filePath(QStringLiteral("user-voice"));
-    environment.notificationBusAddress = QStringLiteral("unix:path=/nonexistent");
-    TMainForm window(environment);
-    window.show();
-    dorvane::writePublished(window.control("spnHrs"), QStringLiteral("Value"), 0);
-    dorvane::writePublished(window.control("spnMin"), QStringLiteral("Value"), 1);
-    dorvane::writePublished(window.control("spnSec"), QStringLiteral("Value"), 10);
-    dorvane::writePublished(window.control("rgVoice"), QStringLiteral("ItemIndex"), 0);
-    window.clickButton("btnReset");
+    const std::unique_ptr<TMainForm> shown = countDownWindow(folder, 1, 10, true);
+    TMainForm &window = *shown;
 
     int ticks = 0;
     double worst = 0;
@@ -158,17 +168,8 @@ int child(bool voiceOn)
     char *argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    MainFormEnvironment environment;
-    environment.executablePath = folder.filePath(QStringLiteral("Dorvane"));
-    environment.userVoiceDirectory = folder.filePath(QStringLiteral("voice"));
-    environment.notificationBusAddress = QStringLiteral("unix:path=/nonexistent");
-    TMainForm window(environment);
-    window.show();
-    dorvane::writePublished(window.control("spnHrs"), QStringLiteral("Value"), 0);
-    dorvane::writePublished(window.control("spnMin"), QStringLiteral("Value"), 6);
-    dorvane::writePublished(window.control("spnSec"), QStringLiteral("Value"), 30);
-    dorvane::writePublished(window.control("rgVoice"), QStringLiteral("ItemIndex"), voiceOn ? 0 : 1);
-    window.clickButton("btnReset");
+    const std::unique_ptr<TMainForm> shown = countDownWindow(folder, 6, 30, voiceOn);
+    TMainForm &window = *shown;
 
     int ticks = 0;
     double startedAt = 0, quietFrom = 0, quietCpu = 0, quietTo = 0;
