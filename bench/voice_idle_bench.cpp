@@ -186,7 +186,7 @@ int child(bool voiceOn)
             quietFrom = now;
             quietCpu = processCpuSeconds();
             quietStats = threadStats();
-        } else if (ticks > 2 && ticks < kClipTick - 1) {
+        } else if (ticks > 2 && ticks < kClipTick - 2) {
             mostThreads = std::max(mostThreads, threadStats().threads);
         } else if (ticks == kClipTick - 2) {
             const ThreadStats end = threadStats();
