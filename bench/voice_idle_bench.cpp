@@ -7,7 +7,8 @@
 //   voice_idle_bench              runs both copies at once and prints their lines
 //   voice_idle_bench --child on|off
 //   voice_idle_bench --capped     the worst case for reading clips: a count-down from 1:10 with
-//                                 the voice on and every clip a file at the size cap
+//                                 every clip a file at the size cap, voice on and off side by side
+//   voice_idle_bench --capped-child on|off
 //
 // Each copy reports, over ticks 2 to 88 (no clip due): its CPU time as a share of one core,
 // context switches (wake-ups) per second over all its threads, and its most threads; then how
@@ -125,7 +126,7 @@ std::unique_ptr<TMainForm> countDownWindow(const QTemporaryDir &folder, int minu
     return window;
 }
 
-int capped()
+int capped(bool voiceOn)
 {
     int argc = 1;
     char name[] = "voice_idle_bench";
@@ -136,12 +137,13 @@ int capped()
     for (const std::string_view clip : dorvane::kClipNames)
         writeToneWave(folder.filePath(QStringLiteral("voice/%1.wav").arg(QString::fromLatin1(clip.data(), int(clip.size())))),
                       dorvane::kMaxClipFileBytes);
-    const std::unique_ptr<TMainForm> shown = countDownWindow(folder, 1, 10, true);
+    const std::unique_ptr<TMainForm> shown = countDownWindow(folder, 1, 10, voiceOn);
     TMainForm &window = *shown;
 
     int ticks = 0;
     double worst = 0;
     int worstTick = 0;
+    std::string overTwenty;
     const double startedAt = monotonicSeconds();
     window.clickButton("btnStart");
     QObject::connect(&window, &TMainForm::clockChanged, &window, [&] {
@@ -151,14 +153,39 @@ int capped()
             worst = late;
             worstTick = ticks;
         }
+        if (late > 20)
+            overTwenty += " " + std::to_string(ticks) + ":" + std::to_string(int(late));
         if (!window.timer()->Enabled()) {
-            std::printf("1:10 with every clip at %zu bytes: %d ticks, latest tick %d ended %.1f ms late\n",
-                        dorvane::kMaxClipFileBytes, ticks, worstTick, worst);
+            std::printf("voice %-3s  1:10, every clip %zu bytes: %d ticks, latest tick %d ended %.1f ms late; "
+                        "ticks over 20 ms (tick:ms):%s\n",
+                        voiceOn ? "on" : "off", dorvane::kMaxClipFileBytes, ticks, worstTick, worst,
+                        overTwenty.empty() ? " none" : overTwenty.c_str());
             std::fflush(stdout);
             QCoreApplication::quit();
         }
     });
     return app.exec();
+}
+
+// Runs the two copies of one mode at once and prints their lines.
+int sideBySide(const char *childOption)
+{
+    int argc = 1;
+    char name[] = "voice_idle_bench";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    std::printf("SDL_AUDIODRIVER=%s QT_QPA_PLATFORM=%s\n", qgetenv("SDL_AUDIODRIVER").constData(),
+                qgetenv("QT_QPA_PLATFORM").constData());
+    QProcess on, off;
+    for (QProcess *p : {&on, &off})
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    on.start(QCoreApplication::applicationFilePath(), {QLatin1String(childOption), QStringLiteral("on")});
+    off.start(QCoreApplication::applicationFilePath(), {QLatin1String(childOption), QStringLiteral("off")});
+    for (QProcess *p : {&on, &off}) {
+        p->waitForFinished(200000);
+        std::fputs(p->readAllStandardOutput().constData(), stdout);
+    }
+    return 0;
 }
 
 int child(bool voiceOn)
@@ -217,23 +244,13 @@ int main(int argc, char **argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return child(std::strcmp(argv[2], "on") == 0);
+    if (argc == 3 && std::strcmp(argv[1], "--capped-child") == 0)
+        return capped(std::strcmp(argv[2], "on") == 0);
     if (argc == 2 && std::strcmp(argv[1], "--capped") == 0)
-        return capped();
+        return sideBySide("--capped-child");
     if (argc != 1) {
         std::fprintf(stderr, "usage: voice_idle_bench [--capped]\n");
         return 64;
     }
-    QCoreApplication app(argc, argv);
-    std::printf("SDL_AUDIODRIVER=%s QT_QPA_PLATFORM=%s\n", qgetenv("SDL_AUDIODRIVER").constData(),
-                qgetenv("QT_QPA_PLATFORM").constData());
-    QProcess on, off;
-    for (QProcess *p : {&on, &off})
-        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    on.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QStringLiteral("on")});
-    off.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QStringLiteral("off")});
-    for (QProcess *p : {&on, &off}) {
-        p->waitForFinished(200000);
-        std::fputs(p->readAllStandardOutput().constData(), stdout);
-    }
-    return 0;
+    return sideBySide("--child");
 }
