@@ -222,6 +222,8 @@ void TMainForm::btnStopClick()
 void TMainForm::btnResetClick()
 {
     m_engine.ResetClock();
+    // A reset of a running clock may bring a clip to the next tick.
+    readyNextClip();
     m_startedSinceReset = false;
     m_clockView->ClockReset();
     updatePaused();

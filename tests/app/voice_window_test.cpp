@@ -121,6 +121,13 @@ TEST_F(VoiceWindowTest, TheDeviceAndTheSoundSystemsThreadsAreThereOnlyAroundACli
     ASSERT_TRUE(DORVANE_WAIT_FOR(!w.voice().deviceOpen()));
     EXPECT_FALSE(w.voice().sounding());
     EXPECT_EQ(threadCount(), quiet);
+
+    // A reset of the running clock that brings a clip to the next tick opens the device for it too.
+    w.voice().idleTimer().setInterval(VoiceOutput::kIdleCloseMs);
+    writePublished(control("spnMin"), QStringLiteral("Value"), 0);
+    writePublished(control("spnSec"), QStringLiteral("Value"), 16);
+    click("btnReset");
+    EXPECT_TRUE(w.voice().deviceOpen());
 }
 
 TEST_F(VoiceWindowTest, AFifoInAClipsPlaceIsReportedOnceAndTheBuiltInClipPlaysOnTime)
