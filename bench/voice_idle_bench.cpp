@@ -148,10 +148,6 @@ std::unique_ptr<TMainForm> countDownWindow(const QTemporaryDir &folder, int minu
 
 int capped(bool voiceOn)
 {
-    int argc = 1;
-    char name[] = "voice_idle_bench";
-    char *argv[] = {name, nullptr};
-    QApplication app(argc, argv);
     QTemporaryDir folder;
     QDir().mkpath(folder.filePath(QStringLiteral("voice")));
     for (const std::string_view clip : dorvane::kClipNames)
@@ -165,7 +161,7 @@ int capped(bool voiceOn)
     int worstTick = 0;
     std::string overTwenty;
     TickStartWatch watch;
-    app.installEventFilter(&watch);
+    QCoreApplication::instance()->installEventFilter(&watch);
     const double startedAt = monotonicSeconds();
     window.clickButton("btnStart");
     QObject::connect(&window, &TMainForm::clockChanged, &window, [&] {
@@ -188,16 +184,12 @@ int capped(bool voiceOn)
             QCoreApplication::quit();
         }
     });
-    return app.exec();
+    return QCoreApplication::exec();
 }
 
 // Runs the two copies of one mode at once and prints their lines.
 int sideBySide(const char *childOption)
 {
-    int argc = 1;
-    char name[] = "voice_idle_bench";
-    char *argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
     std::printf("SDL_AUDIODRIVER=%s QT_QPA_PLATFORM=%s\n", qgetenv("SDL_AUDIODRIVER").constData(),
                 qgetenv("QT_QPA_PLATFORM").constData());
     QProcess on, off;
@@ -214,10 +206,6 @@ int sideBySide(const char *childOption)
 
 int child(bool voiceOn)
 {
-    int argc = 1;
-    char name[] = "voice_idle_bench";
-    char *argv[] = {name, nullptr};
-    QApplication app(argc, argv);
     QTemporaryDir folder;
     const std::unique_ptr<TMainForm> shown = countDownWindow(folder, 6, 30, voiceOn);
     TMainForm &window = *shown;
@@ -228,7 +216,7 @@ int child(bool voiceOn)
     int mostThreads = 0;
     std::vector<std::pair<double, double>> lateAndHandlerMs;
     TickStartWatch watch;
-    app.installEventFilter(&watch);
+    QCoreApplication::instance()->installEventFilter(&watch);
     startedAt = monotonicSeconds();
     window.clickButton("btnStart");
     // Connected after Start, so that only the ticks are counted.
@@ -261,22 +249,25 @@ int child(bool voiceOn)
             QCoreApplication::quit();
         }
     });
-    return app.exec();
+    return QCoreApplication::exec();
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
-        return child(std::strcmp(argv[2], "on") == 0);
-    if (argc == 3 && std::strcmp(argv[1], "--capped-child") == 0)
-        return capped(std::strcmp(argv[2], "on") == 0);
-    if (argc == 2 && std::strcmp(argv[1], "--capped") == 0)
-        return sideBySide("--capped-child");
-    if (argc != 1) {
+    const bool child = argc == 3 && std::strcmp(argv[1], "--child") == 0;
+    const bool cappedChild = argc == 3 && std::strcmp(argv[1], "--capped-child") == 0;
+    if (child || cappedChild) {
+        QApplication app(argc, argv);
+        const bool voiceOn = std::strcmp(argv[2], "on") == 0;
+        return child ? ::child(voiceOn) : capped(voiceOn);
+    }
+    const bool cappedPair = argc == 2 && std::strcmp(argv[1], "--capped") == 0;
+    if (argc != 1 && !cappedPair) {
         std::fprintf(stderr, "usage: voice_idle_bench [--capped]\n");
         return 64;
     }
-    return sideBySide("--child");
+    QCoreApplication app(argc, argv);
+    return sideBySide(cappedPair ? "--capped-child" : "--child");
 }
