@@ -90,19 +90,25 @@ struct ModelEntry
     std::optional<std::string> value; // a key without "=" has none: it reads as empty
 };
 
+// Names and values are NUL-terminated strings to the platform: a NUL ends them.
+std::string modelBeforeNul(const std::string &s)
+{
+    return s.substr(0, s.find('\0'));
+}
+
 ModelEntry modelEntry(const ModelLine &line)
 {
     ModelEntry entry;
     const std::string t = modelTrim(line.content);
     if (!t.empty() && t[0] == '[' && t.find(']') != std::string::npos) {
         entry.kind = ModelEntry::Header;
-        entry.name = modelTrim(t.substr(1, t.rfind(']') - 1));
+        entry.name = modelBeforeNul(modelTrim(t.substr(1, t.rfind(']') - 1)));
     } else if (!t.empty() && t[0] != ';') {
         entry.kind = ModelEntry::Key;
         const std::size_t equals = t.find('=');
-        entry.name = equals == std::string::npos ? t : modelTrim(t.substr(0, equals));
+        entry.name = modelBeforeNul(equals == std::string::npos ? t : modelTrim(t.substr(0, equals)));
         if (equals != std::string::npos) {
-            std::string value = modelTrim(t.substr(equals + 1));
+            std::string value = modelBeforeNul(modelTrim(t.substr(equals + 1)));
             if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
                 value = value.substr(1, value.size() - 2);
             entry.value = value.substr(0, ProfileDocument::MaxValueLength);

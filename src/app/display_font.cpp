@@ -1,10 +1,15 @@
 #include "display_font.h"
 
+#include "engine/regular_file.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <algorithm>
+#include <cstdio>
 
 namespace dorvane {
 
@@ -14,6 +19,8 @@ const QString kFamilyUsedByDigits = QStringLiteral("Arial Narrow");
 const QString kFontFile = QStringLiteral("arialnb.ttf");
 // The installed data folder as seen from the installed executable's folder.
 const QString kDataFromExecutable = QStringLiteral(DORVANE_DATA_FROM_BIN);
+// Far above any one face of a font (the narrow bold face is under 200 kB).
+constexpr std::size_t kMaxFontFileBytes = std::size_t(32) << 20;
 } // namespace
 
 QString DisplayFont::fileFor(const QString &executableDirectory)
@@ -30,7 +37,19 @@ DisplayFont::Platform DisplayFont::qtPlatform()
 {
     Platform p;
     p.fontFamilies = [] { return QFontDatabase::families(); };
-    p.addFont = [](const QString &path) { return QFontDatabase::addApplicationFont(path); };
+    p.addFont = [](const QString &path) {
+        // Read here, not by the font database, so that only a regular file of a font's size is
+        // opened: anything else in its place is told once and the digits take a fallback face.
+        const FileContents file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxFontFileBytes);
+        if (!file.read()) {
+            if (QFileInfo::exists(path))
+                std::fprintf(stderr, "%s: display font %s cannot be used (%s)\n",
+                             QCoreApplication::applicationName().toLocal8Bit().constData(),
+                             QFile::encodeName(path).constData(), file.refusal.c_str());
+            return -1;
+        }
+        return QFontDatabase::addApplicationFontFromData(QByteArray::fromStdString(file.bytes));
+    };
     p.removeFont = [](int id) { QFontDatabase::removeApplicationFont(id); };
     return p;
 }

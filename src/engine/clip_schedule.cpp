@@ -43,4 +43,16 @@ std::optional<std::string_view> AnnouncementClip(const ClockState &s)
     return ClipSchedule(s.ShownMinutes, s.ShownSeconds);
 }
 
+std::optional<std::string_view> ClipOnNextTick(const ClockState &state)
+{
+    ClockState next = state;
+    if (next.CountingDown && next.AllowanceSeconds <= 0)
+        return std::nullopt; // the next tick stops the clock instead
+    ++next.ElapsedCount;
+    next.ShowCount();
+    if (!AnnouncementDue(next))
+        return std::nullopt;
+    return AnnouncementClip(next);
+}
+
 } // namespace dorvane

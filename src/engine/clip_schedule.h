@@ -27,4 +27,8 @@ bool AnnouncementDue(const ClockState &state);
 // The clip of the announcement step: time up once the allowance is used, else the schedule.
 std::optional<std::string_view> AnnouncementClip(const ClockState &state);
 
+// The clip the next tick of a running clock will play, if any: what a voice can make ready
+// a second ahead of it.
+std::optional<std::string_view> ClipOnNextTick(const ClockState &state);
+
 } // namespace dorvane

@@ -61,10 +61,7 @@ void ClockEngine::AdvanceClock()
         return;
     }
     ++s.ElapsedCount;
-    const std::int32_t r = s.CountSeconds();
-    s.ShownHours = r / 3600;
-    s.ShownMinutes = (r % 3600) / 60;
-    s.ShownSeconds = (r % 3600) % 60;
+    s.ShowCount();
     showShownDigits();
     if (s.ColourChangeOn)
         runColourCues();

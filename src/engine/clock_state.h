@@ -19,6 +19,14 @@ struct ClockState
 
     // The seconds the digits count: those left when counting down, those counted when counting up.
     std::int32_t CountSeconds() const { return CountingDown ? AllowanceSeconds - ElapsedCount : ElapsedCount; }
+    // Shows the count on the digits: hours, minutes and seconds by truncating division.
+    void ShowCount()
+    {
+        const std::int32_t r = CountSeconds();
+        ShownHours = r / 3600;
+        ShownMinutes = (r % 3600) / 60;
+        ShownSeconds = (r % 3600) % 60;
+    }
     // The count has reached a non-zero allowance: the time is up.
     bool AllowanceReached() const { return AllowanceSeconds > 0 && ElapsedCount >= AllowanceSeconds; }
     // The count has reached the allowance on the last tick: the time has just run out. A count-up

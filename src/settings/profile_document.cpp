@@ -125,6 +125,13 @@ std::optional<KeyEntry> keyEntry(std::string_view content, std::size_t contentBe
     return entry;
 }
 
+// The platform's profile functions keep names and values as NUL-terminated strings: a NUL in the
+// file ends the name or the value it is in, once the blanks around the whole have gone.
+std::string_view beforeNul(std::string_view s)
+{
+    return s.substr(0, s.find('\0'));
+}
+
 std::string_view unquoted(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -169,7 +176,7 @@ KeyLocation locate(std::string_view text, std::string_view section, std::string_
         if (const std::optional<std::string_view> name = headerName(content)) {
             if (found.section)
                 break; // later sections of the same name are never consulted
-            inSection = sameIgnoringAsciiCase(*name, section);
+            inSection = sameIgnoringAsciiCase(beforeNul(*name), section);
             if (inSection)
                 found.section = line;
             continue;
@@ -178,7 +185,7 @@ KeyLocation locate(std::string_view text, std::string_view section, std::string_
             continue;
         if (const std::optional<KeyEntry> entry = keyEntry(content, line.begin)) {
             found.lastKeyInSection = line;
-            if (sameIgnoringAsciiCase(entry->name, key)) {
+            if (sameIgnoringAsciiCase(beforeNul(entry->name), key)) {
                 found.key = line;
                 found.keyEntry = *entry;
                 break;
@@ -199,7 +206,7 @@ std::optional<std::string> ProfileDocument::value(std::string_view section, std:
         return std::string();
     const std::size_t valueBegin = found.keyEntry.valueBegin;
     const std::string_view raw = std::string_view(m_text).substr(valueBegin, found.key->contentEnd - valueBegin);
-    return std::string(unquoted(trimmed(raw)).substr(0, MaxValueLength));
+    return std::string(unquoted(beforeNul(trimmed(raw))).substr(0, MaxValueLength));
 }
 
 bool ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value)

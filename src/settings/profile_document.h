@@ -19,6 +19,8 @@ namespace dorvane {
 //   sections or keys wins;
 // - blanks around values are ignored, and one pair of matching double or single quotes
 //   around a value is removed; there are no inline comments;
+// - a NUL ends a name or a value (after the blanks around the whole were trimmed), so
+//   "Mins=7<NUL>junk" reads 7 and "Mi<NUL>ns=5" is the key "Mi";
 // - an edit changes only the line it must, keeping every other byte, line ends included.
 class ProfileDocument
 {

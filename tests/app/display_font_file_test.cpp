@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(DisplayFontFile, BesideTheExecutableFirstThenTheInstalledDataFolder)
 {
@@ -20,4 +21,18 @@ TEST(DisplayFontFile, BesideTheExecutableFirstThenTheInstalledDataFolder)
     EXPECT_EQ(dorvane::DisplayFont::fileFor(bin), installed);
     ASSERT_TRUE(QFile(beside).open(QIODevice::WriteOnly));
     EXPECT_EQ(dorvane::DisplayFont::fileFor(bin), beside);
+}
+
+TEST(DisplayFontFile, AFifoInItsPlaceIsToldOnceAndNotWaitedFor)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString fifo = root.filePath(QStringLiteral("arialnb.ttf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(dorvane::DisplayFont::qtPlatform().addFont(fifo), -1);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("display font " + fifo.toStdString() + " cannot be used (it is a FIFO)"), std::string::npos)
+        << errors;
 }

@@ -151,3 +151,26 @@ TEST_F(AnnouncementTest, ResetInTheLastMinuteStartsTheScheduleAgain)
     EXPECT_EQ(clips[0].second, "FortyFiveSound");
     EXPECT_EQ(clips[3].second, "TimeUpSound");
 }
+
+TEST_F(AnnouncementTest, TheClipOfTheNextTickIsKnownOneTickAhead)
+{
+    // Every tick of a count-down from 5:01, time up included, and of a count-up.
+    for (const int direction : {0, 1}) {
+        SCOPED_TRACE(direction == 0 ? "down" : "up");
+        window.voice = 0;
+        if (direction == 0)
+            resetDown(0, 5, 1);
+        else
+            resetUp(0, 5, 1);
+        start();
+        while (window.ticking) {
+            const std::string foretold(dorvane::ClipOnNextTick(engine.state()).value_or("none"));
+            const Tick next = tick();
+            std::string played = "none";
+            for (const auto &call : next.outputs)
+                if (call.rfind("clip ", 0) == 0)
+                    played = call.substr(5);
+            ASSERT_EQ(foretold, played) << next.digits;
+        }
+    }
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 using dorvane::ProfileDocument;
 
@@ -47,6 +48,25 @@ TEST(ProfileDocumentRead, CutsLongValuesAsTheReadBufferWould)
     const std::string value(3000, '7');
     EXPECT_EQ(ProfileDocument("[Time]\nHours=" + value + "\n").value("Time", "Hours"),
               value.substr(0, ProfileDocument::MaxValueLength));
+}
+
+TEST(ProfileDocumentRead, ANulEndsANameOrAValueAndAWriteFindsTheKeyByTheSame)
+{
+    using namespace std::string_literals;
+    const ReadCase cases[] = {
+        {"in a value", "[Time]\nHours=7\0junk\n"s, "7"},
+        {"in a quoted value", "[Time]\nHours='7'\0junk\n"s, "7"},
+        {"in a key", "[Time]\nHours\0old=3\nHours=5\n"s, "3"},
+        {"in a section", "[Time\0old]\nHours=4\n"s, "4"},
+        {"a key that is only what follows one", "[Time]\n\0Hours=6\n"s, std::nullopt},
+    };
+    for (const ReadCase &c : cases)
+        EXPECT_EQ(ProfileDocument(c.text).value("Time", "Hours"), c.expected) << c.name;
+
+    // The key a read finds is the one a write changes; no second key is added.
+    ProfileDocument document("[Time]\nHours\0old=3\n"s);
+    ASSERT_TRUE(document.setValue("Time", "Hours", "9"));
+    EXPECT_EQ(document.text(), "[Time]\nHours\0old=9\n"s);
 }
 
 struct WriteCase

@@ -1,6 +1,7 @@
 #include "engine/voice/clip_player.h"
 
 #include "engine/error.h"
+#include "engine/voice/clip_file.h"
 #include "engine/voice/clip_library.h"
 #include "engine/voice/sdl_library.h"
 #include "settings/temp_dir.h"
@@ -16,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <sys/stat.h>
 #include <vector>
 
 namespace dorvane {
@@ -140,6 +142,50 @@ TEST_F(DiskDriverPlayback, AFileThatCannotBePlayedFallsBackAndIsReportedOnce)
     EXPECT_NE(reports[0].find((m_first / "ONESOUND.wav").string() + " cannot be played ("), std::string::npos) << reports[0];
     EXPECT_NE(reports[0].find("the built-in clip plays instead"), std::string::npos) << reports[0];
     EXPECT_NE(reports[1].find("FourSound.wav cannot be played (it holds no sound)"), std::string::npos) << reports[1];
+}
+
+TEST_F(DiskDriverPlayback, NoRegularFileCutShortOrOverTheCapIsReadAndEachIsReportedOnce)
+{
+    // None of these may hold the caller up: a FIFO without a writer would block an ordinary open.
+    const std::string fifo = (m_first / "FIFTEENSOUND.wav").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(m_first / "OneSound.wav");
+    const std::string cut = (m_first / "TWOSOUND.wav").string();
+    test::writeWav16(cut, 22050, 1, test::tone(22050, 0.5, 440, 9000));
+    std::filesystem::resize_file(cut, 8000);
+    const std::string large = (m_first / "FourSound.wav").string();
+    test::writeWav16(large, 22050, 1, test::tone(22050, 0.1, 440, 9000));
+    std::filesystem::resize_file(large, kMaxClipFileBytes + 1);
+
+    const test::Samples played =
+        play(makePlayer(), {"FifteenSound", "OneSound", "TwoSound", "FourSound", "FifteenSound", "OneSound"});
+
+    test::Samples expected;
+    for (const char *name : {"FifteenSound", "OneSound", "TwoSound", "FourSound", "FifteenSound", "OneSound"}) {
+        const test::Samples builtIn = test::builtInSamples(name);
+        expected.insert(expected.end(), builtIn.begin(), builtIn.end());
+    }
+    expectSilenceAround(played, expected, 1);
+    const std::string instead = "; the built-in clip plays instead";
+    EXPECT_EQ(reports, (std::vector<std::string>{
+                           "voice clip " + fifo + " cannot be played (it is a FIFO)" + instead,
+                           "voice clip " + (m_first / "OneSound.wav").string() + " cannot be played (it is a directory)" + instead,
+                           "voice clip " + cut + " cannot be played (it is cut short: its sound data should have 22050 "
+                               "bytes, the file has 7956)" + instead,
+                           "voice clip " + large + " cannot be played (it is larger than the 16 MB it may have)" + instead,
+                       }));
+}
+
+TEST_F(DiskDriverPlayback, AClipPreparedAheadIsReadThenAndPlaysAsRead)
+{
+    const test::Samples own = test::tone(22050, 0.2, 500, 10000);
+    const std::filesystem::path file = m_second / "TimeUpSound.wav";
+    test::writeWav16(file.string(), 22050, 1, own);
+    auto player = makePlayer();
+    player->prepareClip("TimeUpSound");
+    std::filesystem::remove(file);
+
+    expectSilenceAround(play(std::move(player), {"TimeUpSound"}), own, 1);
 }
 
 TEST_F(DiskDriverPlayback, OtherRatesAndChannelCountsAreConverted)

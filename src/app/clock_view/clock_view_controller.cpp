@@ -1,6 +1,7 @@
 #include "clock_view_controller.h"
 
 #include "app/clock_view/clock_mirror.h"
+#include "app/remembered_place.h"
 #include "app/clock_view/clock_view_keys.h"
 #include "app/clock_view/tclockviewform.h"
 #include "app/clock_view/time_up_flash.h"
@@ -30,14 +31,8 @@ QRect toRect(const WindowBounds &b)
     return {b.left, b.top, b.width, b.height};
 }
 
-// Whether a remembered place can still be seen: its screen may have gone since.
-bool onSomeScreen(const QRect &bounds)
-{
-    for (QScreen *screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(bounds))
-            return true;
-    return false;
-}
+// The smallest remembered view that is used: the digits still read at a glance.
+constexpr QSize kSmallestRememberedView(160, 100);
 
 // A screen's name as the settings file can hold it: one line.
 std::string storableName(const QString &name)
@@ -90,7 +85,7 @@ void ClockViewController::create()
             [this](QPoint at) { emit ContextMenuRequested(m_form.get(), at); });
     m_form->installEventFilter(this);
     m_modes->SetStaysOnTop(m_stored.clockOnTop);
-    if (m_stored.clockBounds && onSomeScreen(toRect(*m_stored.clockBounds)))
+    if (m_stored.clockBounds)
         m_modes->PlaceAt(toRect(*m_stored.clockBounds));
     emit Created(m_form.get());
 }
@@ -195,22 +190,31 @@ bool ClockViewController::Flashing() const
 void ClockViewController::Restore(const ViewSettings &settings)
 {
     m_stored = settings;
-    m_flashAtTimeUp = settings.flashAtTimeUp;
-    if (!settings.clockViewShown)
+    // A place that no screen of this session can show is forgotten: the view opens where a new
+    // one would, and the place is not written back.
+    if (m_stored.clockBounds && !rememberedPlaceFits(*m_stored.clockBounds, kSmallestRememberedView))
+        m_stored.clockBounds.reset();
+    m_flashAtTimeUp = m_stored.flashAtTimeUp;
+    if (!m_stored.clockViewShown)
         return; // made when first wanted, in the remembered place
     SetShown(true);
     // The place is remembered on the desktop; without one, the remembered screen is used.
-    if (!settings.clockBounds)
-        if (QScreen *screen = screenNamed(settings.clockScreen))
+    if (!m_stored.clockBounds)
+        if (QScreen *screen = screenNamed(m_stored.clockScreen))
             m_modes->MoveToScreen(screen);
-    if (settings.clockFullScreen) {
+    if (m_stored.clockFullScreen) {
         // Its place for when it leaves full screen is the remembered one, whatever frame the
         // window manager has yet to put around it.
-        if (settings.clockBounds)
-            m_modes->EnterFullScreenFrom(toRect(*settings.clockBounds));
+        if (m_stored.clockBounds)
+            m_modes->EnterFullScreenFrom(toRect(*m_stored.clockBounds));
         else
             m_modes->SetFullScreen(true);
     }
+}
+
+bool ClockViewController::ShownOnScreen() const
+{
+    return Shown() && titleOnSomeScreen(m_form->frameGeometry());
 }
 
 void ClockViewController::Remember(ViewSettings &settings) const

@@ -39,6 +39,8 @@ public:
     ClockViewKeys &Keys() const { return *m_keys; }
 
     bool Shown() const;
+    // Shown, with enough of its title on a screen to be seen.
+    bool ShownOnScreen() const;
     void SetShown(bool shown);
     // Shows the view on `screen`, full screen there when it was full screen.
     void ShowOn(QScreen *screen);

@@ -63,7 +63,11 @@ QString ClockCommands::outOfRangeText(const int (&values)[3]) const
 
 CommandResult ClockCommands::ShowClockView(bool shown)
 {
-    return run([&] { m_controls.ShowClockView(shown); });
+    const CommandResult result = run([&] { m_controls.ShowClockView(shown); });
+    // A view asked for but nowhere to be seen is no success.
+    if (result.done() && shown && !m_controls.ClockViewOnScreen())
+        return {CommandResult::Outcome::Failed, QStringLiteral("The clock view cannot be shown.")};
+    return result;
 }
 
 CommandResult ClockCommands::Activate()

@@ -51,6 +51,8 @@ public:
     // Types `value` into the field, as a user would.
     virtual void TypeAllowance(AllowancePart part, int value) = 0;
     virtual bool ClockViewShown() const = 0;
+    // Shown, with enough of its title on a screen to be seen.
+    virtual bool ClockViewOnScreen() const = 0;
     virtual void ShowClockView(bool shown) = 0;
     // Brings the main window to the front, back from the task bar if it is there.
     virtual void BringToFront() = 0;
@@ -78,7 +80,7 @@ public:
     // Types the three values into the allowance fields and resets, so the digits take them (a running
     // count restarts from them). A value a field does not take is OutOfRange, and nothing changes.
     CommandResult SetAllowance(int hours, int minutes, int seconds);
-    // Shows or hides the clock view, as F10 does.
+    // Shows or hides the clock view, as F10 does. A view that is shown but on no screen is Failed.
     CommandResult ShowClockView(bool shown);
     // Brings the main window to the front.
     CommandResult Activate();

@@ -21,6 +21,7 @@
 #include "controls/display/tcxpagecontrol.h"
 #include "controls/input/tcxspinedit.h"
 #include "controls/input/tspinedit.h"
+#include "engine/clip_schedule.h"
 #include "engine/error.h"
 #include "settings/directory.h"
 #include "settings/settings_file.h"
@@ -155,6 +156,11 @@ bool TMainForm::ClockViewShown() const
     return m_clockView->Shown();
 }
 
+bool TMainForm::ClockViewOnScreen() const
+{
+    return m_clockView->ShownOnScreen();
+}
+
 void TMainForm::ShowClockView(bool shown)
 {
     m_clockView->SetShown(shown);
@@ -201,6 +207,7 @@ void TMainForm::afterStart()
     const ClockState &state = m_engine.state();
     if (!m_environment.clips && timer()->Enabled() && state.VoiceOn && state.CountingDown)
         m_voice->prepare();
+    readyNextClip();
     clockMoved();
 }
 
@@ -213,6 +220,8 @@ void TMainForm::btnStopClick()
 void TMainForm::btnResetClick()
 {
     m_engine.ResetClock();
+    // A reset of a running clock may bring a clip to the next tick.
+    readyNextClip();
     m_startedSinceReset = false;
     m_clockView->ClockReset();
     updatePaused();
@@ -229,9 +238,18 @@ void TMainForm::cxTabSheet2Exit()
     clickButton("btnReset");
 }
 
+void TMainForm::readyNextClip()
+{
+    if (m_environment.clips || !timer()->Enabled())
+        return;
+    if (const auto clip = ClipOnNextTick(m_engine.state()))
+        m_voice->expect(std::string(*clip));
+}
+
 void TMainForm::Timer1Timer()
 {
     m_engine.AdvanceClock();
+    readyNextClip();
     const ClockState &s = m_engine.state();
     if (s.AllowanceJustReached())
         m_clockView->TimeUp(expiredColour(), backgroundColour());

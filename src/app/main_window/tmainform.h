@@ -77,6 +77,7 @@ public:
 
     // The clock view for the room, shown and hidden as F10 does.
     bool ClockViewShown() const override;
+    bool ClockViewOnScreen() const override;
     void ShowClockView(bool shown) override;
     dorvane::ClockViewController &clockView() const { return *m_clockView; }
     // Full screen and always on top of this window.
@@ -175,6 +176,8 @@ private:
     QString executablePath() const;
     QString executableDirectory() const;
     void afterStart();
+    // The clip of the next tick, if any, is read and the device opened for it now.
+    void readyNextClip();
 
     MainFormEnvironment m_environment;
     dorvane::ClockEngine m_engine;

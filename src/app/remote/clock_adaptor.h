@@ -36,7 +36,7 @@ public slots:
     void Reset();
     // Types the three values into the allowance fields and resets, so the digits take them.
     void SetAllowance(int hours, int minutes, int seconds);
-    // Shows or hides the clock view, as F10 does.
+    // Shows or hides the clock view, as F10 does; fails when the view cannot be seen on a screen.
     void ShowClockView(bool shown);
     // Brings the main window to the front.
     void Activate();

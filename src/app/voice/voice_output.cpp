@@ -1,10 +1,12 @@
 #include "voice_output.h"
 
+#include "engine/voice/clip_library.h"
 #include "engine/voice/clip_player.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
 
 namespace dorvane {
@@ -51,40 +53,74 @@ std::unique_ptr<VoiceOutput> VoiceOutput::forProgram(const QString &executablePa
 
 void VoiceOutput::prepare()
 {
-    m_player->openDevice();
-    afterDeviceUse();
+    m_jobs.post([this] {
+        m_player->openDevice();
+        afterDeviceUse();
+        m_player->closeDeviceIfQuiet();
+    });
+}
+
+void VoiceOutput::expect(const std::string &name)
+{
+    findClip(name);
+    m_jobs.post([this, name] {
+        m_player->prepareClip(name);
+        if (m_player->audioAvailable())
+            m_player->openDevice();
+        afterDeviceUse();
+    });
+    m_idle.start();
 }
 
 void VoiceOutput::play(const std::string &name)
 {
-    m_player->PlayClip(name);
-    afterDeviceUse();
+    findClip(name);
+    m_jobs.post([this, name, volume = m_volume] {
+        m_player->setVolume(volume);
+        m_player->PlayClip(name);
+        afterDeviceUse();
+    });
+    m_idle.start();
 }
 
 void VoiceOutput::afterDeviceUse()
 {
-    if (!m_player->audioAvailable()) {
-        m_notice.give(QString::fromStdString(m_player->deviceFailure()));
+    if (m_player->audioAvailable())
         return;
-    }
-    m_idle.start();
+    QMetaObject::invokeMethod(
+        this, [this, reason = QString::fromStdString(m_player->deviceFailure())] { m_notice.give(reason); },
+        Qt::QueuedConnection);
 }
 
 void VoiceOutput::closeWhenQuiet()
 {
-    // A long clip of the user's may still be sounding: look again later.
-    if (!m_player->closeDeviceIfQuiet())
-        m_idle.start();
+    m_jobs.post([this] {
+        // A long clip of the user's may still be sounding: look again later.
+        if (!m_player->closeDeviceIfQuiet())
+            QMetaObject::invokeMethod(this, [this] { m_idle.start(); }, Qt::QueuedConnection);
+    });
+}
+
+bool VoiceOutput::deviceOpen()
+{
+    bool open = false;
+    m_jobs.post([this, &open] { open = m_player->isDeviceOpen(); });
+    m_jobs.waitUntilIdle();
+    return open;
+}
+
+bool VoiceOutput::sounding()
+{
+    bool sounding = false;
+    m_jobs.post([this, &sounding] { sounding = m_player->isSounding(); });
+    m_jobs.waitUntilIdle();
+    return sounding;
 }
 
 void VoiceOutput::setVolume(int percent)
 {
-    m_player->setVolume(percent);
-}
-
-int VoiceOutput::volume() const
-{
-    return m_player->volume();
+    // Given to the player with each clip, so that setting it costs the voice's thread nothing.
+    m_volume = std::clamp(percent, 0, 100);
 }
 
 } // namespace dorvane

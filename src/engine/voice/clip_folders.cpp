@@ -19,8 +19,9 @@ std::vector<std::string> ClipFolders::filesFor(const std::string &storedName) co
         std::error_code error;
         std::vector<fs::path> matches;
         for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-            std::error_code notADirectory;
-            if (sameIgnoringAsciiCase(entry->path().filename().string(), wanted) && !entry->is_directory(notADirectory))
+            // Whatever is there by that name counts, a directory too: it is then reported, not
+            // passed over in silence.
+            if (sameIgnoringAsciiCase(entry->path().filename().string(), wanted))
                 matches.push_back(entry->path());
         }
         if (!matches.empty())

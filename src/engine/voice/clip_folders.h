@@ -14,7 +14,8 @@ public:
     explicit ClipFolders(std::vector<std::string> folders) : m_folders(std::move(folders)) {}
 
     // The files for a clip's stored name, in search order: at most one a folder (the first by
-    // name, should a folder hold several spellings). Missing or unreadable folders give none.
+    // name, should a folder hold several spellings), whatever kind of file it is. Missing or
+    // unreadable folders give none.
     std::vector<std::string> filesFor(const std::string &storedName) const;
 
     const std::vector<std::string> &folders() const { return m_folders; }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace dorvane {
 
@@ -20,7 +21,9 @@ struct SdlLibrary;
 // sounds follows it. Destroying the player stops any sound.
 //
 // SDL is loaded and the device opened only when first needed: by openDevice() ahead of a
-// count-down, or by the first clip. closeDeviceIfQuiet() lets the device go between clips.
+// clip, or by the clip itself. closeDeviceIfQuiet() lets the device, and SDL's audio with its
+// threads, go between clips. prepareClip() reads and decodes a clip ahead of its PlayClip, so
+// that the clip's files are not read when it falls due.
 // When no device can be opened the clips are silent; the failure is kept (see deviceFailure)
 // and later clips cost next to nothing until openDevice() is asked to try again.
 class ClipPlayer
@@ -37,6 +40,9 @@ public:
 
     // Throws dorvane::Error("Resource <name> not found") for a name that is no clip.
     void PlayClip(const std::string &name);
+
+    // Reads and decodes the clip for a later PlayClip of the same name. Throws as PlayClip does.
+    void prepareClip(const std::string &name);
 
     // Opens the device now (again, after a failure); false when it cannot be opened.
     bool openDevice();
@@ -58,6 +64,7 @@ public:
 
 private:
     bool ensureDevice();
+    bool loadSamples(const std::string &storedName, std::vector<std::int16_t> &samples);
     bool loadFile(const std::string &path, const std::string &fallback, std::vector<std::int16_t> &samples);
 
     ClipFolders m_folders;
@@ -66,6 +73,8 @@ private:
     std::unique_ptr<SdlAudioQueue> m_output;
     std::string m_deviceFailure;
     std::set<std::string> m_reportedFiles;
+    std::string m_preparedName; // stored name of the clip in m_prepared; empty when none
+    std::vector<std::int16_t> m_prepared;
     int m_volume = 100;
 };
 

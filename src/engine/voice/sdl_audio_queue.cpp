@@ -7,8 +7,6 @@ namespace dorvane {
 SdlAudioQueue::~SdlAudioQueue()
 {
     close();
-    if (m_subsystemStarted)
-        m_sdl.QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SdlAudioQueue::open(std::string &reason)
@@ -34,6 +32,7 @@ bool SdlAudioQueue::open(std::string &reason)
     m_device = m_sdl.OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (m_device == 0) {
         reason = m_sdl.GetError();
+        close();
         return false;
     }
     m_playing = false;
@@ -45,6 +44,11 @@ void SdlAudioQueue::close()
     if (m_device != 0)
         m_sdl.CloseAudioDevice(m_device);
     m_device = 0;
+    // SDL's audio driver keeps threads of its own (a sound server's main loop, a watch for new
+    // devices) until its audio is shut down, and they wake the machine while no clip is due.
+    if (m_subsystemStarted)
+        m_sdl.QuitSubSystem(SDL_INIT_AUDIO);
+    m_subsystemStarted = false;
 }
 
 void SdlAudioQueue::enqueue(const PlaybackSamples &samples)

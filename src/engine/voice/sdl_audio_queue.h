@@ -18,7 +18,7 @@ public:
     // Starts SDL's audio and opens the default output device, paused until the first sound; true
     // when it is open. False, with SDL's reason, when there is no device or audio cannot start.
     bool open(std::string &reason);
-    // Stops any sound at once and lets the device go.
+    // Stops any sound at once and lets the device and SDL's audio go.
     void close();
     bool isOpen() const { return m_device != 0; }
 

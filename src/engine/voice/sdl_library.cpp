@@ -66,7 +66,7 @@ bool resolveAll(SharedLibrary &library, SdlLibrary &sdl, std::string &reason)
         && DORVANE_SDL_FUNCTION(CloseAudioDevice) && DORVANE_SDL_FUNCTION(PauseAudioDevice)
         && DORVANE_SDL_FUNCTION(QueueAudio) && DORVANE_SDL_FUNCTION(GetQueuedAudioSize)
         && DORVANE_SDL_FUNCTION(BuildAudioCVT) && DORVANE_SDL_FUNCTION(ConvertAudio)
-        && DORVANE_SDL_FUNCTION(RWFromConstMem) && DORVANE_SDL_FUNCTION(RWFromFile)
+        && DORVANE_SDL_FUNCTION(RWFromConstMem)
         && DORVANE_SDL_FUNCTION(LoadWAV_RW) && DORVANE_SDL_FUNCTION(FreeWAV);
 #undef DORVANE_SDL_FUNCTION
 }

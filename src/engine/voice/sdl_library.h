@@ -22,7 +22,6 @@ struct SdlLibrary
     decltype(&SDL_BuildAudioCVT) BuildAudioCVT = nullptr;
     decltype(&SDL_ConvertAudio) ConvertAudio = nullptr;
     decltype(&SDL_RWFromConstMem) RWFromConstMem = nullptr;
-    decltype(&SDL_RWFromFile) RWFromFile = nullptr;
     decltype(&SDL_LoadWAV_RW) LoadWAV_RW = nullptr;
     decltype(&SDL_FreeWAV) FreeWAV = nullptr;
 

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 
@@ -268,6 +269,46 @@ TEST_F(ClockViewTest, TheViewComesBackAfterARestartAsItWasLeft)
     EXPECT_TRUE(m_window->clockView().FlashAtTimeUp());
     EXPECT_EQ(m_window->DigitColour(), 0x00FFFF);
     expectMirrored("after the restart");
+}
+
+TEST_F(ClockViewTest, ARememberedPlaceNoScreenCanShowIsNeitherUsedNorWrittenBack)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct
+    {
+        const char *name;
+        QByteArray view;
+    } cases[] = {
+        {"far off and huge", "ClockLeft=-2147483648\nClockTop=-2147483648\nClockWidth=100000\nClockHeight=100000\n"},
+        {"one pixel in the corner", QStringLiteral("ClockLeft=%1\nClockTop=%2\nClockWidth=1\nClockHeight=1\n")
+                                        .arg(screen.right())
+                                        .arg(screen.bottom())
+                                        .toLatin1()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        // Shown at the last close: the view opens where a new one would, and its real place is kept.
+        writeSettings("[View]\nClockView=1\n" + c.view);
+        m_window = std::make_unique<TMainForm>(m_env);
+        TMainForm &w = *m_window;
+        w.show();
+        ASSERT_TRUE(DORVANE_WAIT_FOR(w.ClockViewShown()));
+        const QRect placed = w.clockView().Form()->frameGeometry();
+        EXPECT_TRUE(screen.contains(placed) && placed.width() >= 160 && placed.height() >= 100)
+            << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+        EXPECT_TRUE(w.clockView().ShownOnScreen());
+        w.close();
+        EXPECT_TRUE(settingsText().contains(QStringLiteral("ClockWidth=%1\n").arg(placed.width()).toLatin1()))
+            << settingsText().toStdString();
+        m_window.reset();
+
+        // Hidden at the last close: the view first shown later opens where a new one would too.
+        writeSettings("[View]\nClockView=0\n" + c.view);
+        QTest::keyClick(&open(), Qt::Key_F10);
+        ASSERT_TRUE(DORVANE_WAIT_FOR(m_window->ClockViewShown()));
+        EXPECT_TRUE(screen.contains(m_window->clockView().Form()->frameGeometry()));
+        m_window.reset();
+    }
 }
 
 TEST_F(ClockViewTest, WithoutAViewSectionTheProgramStartsAsItDidBefore)

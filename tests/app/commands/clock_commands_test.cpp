@@ -33,6 +33,7 @@ public:
         done << QStringLiteral("type %1 %2").arg(static_cast<int>(part)).arg(value);
     }
     bool ClockViewShown() const override { return viewShown; }
+    bool ClockViewOnScreen() const override { return viewShown; }
     void ShowClockView(bool shown) override { viewShown = shown; }
     void BringToFront() override { done << QStringLiteral("front"); }
     ClockStatus Status() const override { return status; }

@@ -131,6 +131,12 @@ TEST_F(RemoteControlTest, EachMethodReachesTheSameStateAsItsButton)
     EXPECT_TRUE(w.clockView().Form()->isVisible());
     call(QStringLiteral("ShowClockView"), {false});
     EXPECT_FALSE(w.ClockViewShown());
+
+    // Shown, but where no screen shows it: the caller hears so.
+    w.clockView().Form()->move(-20000, -20000);
+    const QDBusMessage offScreen = call(QStringLiteral("ShowClockView"), {true});
+    EXPECT_EQ(offScreen.errorName(), QLatin1String(remote::kFailedError));
+    EXPECT_EQ(offScreen.errorMessage(), QStringLiteral("The clock view cannot be shown."));
 }
 
 TEST_F(RemoteControlTest, AStartTheButtonWouldAnswerWithABoxAnswersTheCallerInstead)

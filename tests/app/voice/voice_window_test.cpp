@@ -1,5 +1,5 @@
 // The window's voice on a real SDL driver: the user's clip folders, the stored volume, the device
-// opened at Start and let go when quiet, and the notice when there is no device.
+// open only around a clip, files that are no clip, and the notice when there is no device.
 #include "app/voice/voice_output.h"
 #include "controls/base/published.h"
 #include "engine/voice/clip_player.h"
@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QVariantMap>
 #include <cstdlib>
+#include <sys/stat.h>
 
 using namespace dorvane;
 
@@ -80,10 +81,10 @@ TEST_F(VoiceWindowTest, ClipsFromBothVoiceFoldersPlayAtTheStoredVolume)
     TMainForm &w = open();
     EXPECT_FALSE(SdlLibrary::isInMemory()) << "nothing of the sound system before it is wanted";
     startCountDown(1, 16);
-    EXPECT_TRUE(w.voice().player().isDeviceOpen()) << "Start with the voice on opens the device";
+    EXPECT_TRUE(w.voice().deviceOpen()) << "the next tick has a clip: the device is open for it";
     tick(1);  // 1:15
     tick(15); // 1:00
-    ASSERT_TRUE(DORVANE_WAIT_FOR(!w.voice().player().isSounding()));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!w.voice().sounding()));
     m_window.reset(); // lets the device go, which completes the file
 
     test::Samples expected;
@@ -94,17 +95,65 @@ TEST_F(VoiceWindowTest, ClipsFromBothVoiceFoldersPlayAtTheStoredVolume)
     EXPECT_NE(test::findSamples(test::diskDriverSamples(deviceFile().toStdString()), expected), std::string::npos);
 }
 
-TEST_F(VoiceWindowTest, TheDeviceIsLetGoOnlyWhenNothingSounds)
+// Threads of this process, the voice's own among them once it has been used.
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+TEST_F(VoiceWindowTest, TheDeviceAndTheSoundSystemsThreadsAreThereOnlyAroundAClip)
 {
     TMainForm &w = open();
-    w.voice().idleTimer().setInterval(0);
-    startCountDown(1, 1);
-    ASSERT_TRUE(DORVANE_WAIT_FOR(!w.voice().player().isDeviceOpen()));
+    startCountDown(1, 3);
+    // Start tries the device and lets it go at once: the first clip is three ticks away.
+    EXPECT_FALSE(w.voice().deviceOpen());
+    const int quiet = threadCount();
+    tick(1); // 1:02
+    EXPECT_FALSE(w.voice().deviceOpen());
 
-    tick(1); // 1:00 opens it again for its clip
-    EXPECT_TRUE(w.voice().player().isDeviceOpen());
-    ASSERT_TRUE(DORVANE_WAIT_FOR(!w.voice().player().isDeviceOpen()));
-    EXPECT_FALSE(w.voice().player().isSounding());
+    tick(1); // 1:01: the clip of 1:00 comes next
+    EXPECT_TRUE(w.voice().deviceOpen());
+    EXPECT_GT(threadCount(), quiet);
+    tick(1); // 1:00
+    EXPECT_TRUE(w.voice().sounding());
+
+    w.voice().idleTimer().setInterval(0);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!w.voice().deviceOpen()));
+    EXPECT_FALSE(w.voice().sounding());
+    EXPECT_EQ(threadCount(), quiet);
+
+    // A reset of the running clock that brings a clip to the next tick opens the device for it too.
+    w.voice().idleTimer().setInterval(VoiceOutput::kIdleCloseMs);
+    writePublished(control("spnMin"), QStringLiteral("Value"), 0);
+    writePublished(control("spnSec"), QStringLiteral("Value"), 16);
+    click("btnReset");
+    EXPECT_TRUE(w.voice().deviceOpen());
+}
+
+TEST_F(VoiceWindowTest, AFifoInAClipsPlaceIsReportedOnceAndTheBuiltInClipPlaysOnTime)
+{
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", deviceFile().toLocal8Bit().constData(), 1);
+    ASSERT_TRUE(QDir().mkpath(m_dir.filePath(QStringLiteral("voice"))));
+    const QString fifo = m_dir.filePath(QStringLiteral("voice/FIFTEENSOUND.wav"));
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    testing::internal::CaptureStderr();
+
+    TMainForm &w = open();
+    startCountDown(0, 17);
+    tick(2);
+    EXPECT_EQ(display(), QStringLiteral("00 00 15"));
+    tick(1);
+    EXPECT_EQ(display(), QStringLiteral("00 00 14"));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(!w.voice().sounding()));
+    m_window.reset();
+
+    const QString errors = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(errors.count(QStringLiteral("cannot be played")), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(fifo + QStringLiteral(" cannot be played (it is a FIFO); the built-in clip plays instead")))
+        << errors.toStdString();
+    EXPECT_NE(test::findSamples(test::diskDriverSamples(deviceFile().toStdString()), test::builtInSamples("FifteenSound"), 1),
+              std::string::npos);
 }
 
 // A stand-in for the desktop's notification service.
@@ -155,6 +204,9 @@ protected:
     // the order of one connection's messages to one receiver.
     bool deliveredSoFar()
     {
+        // The voice's thread hands its findings to the window, which tells the service.
+        m_window->voice().waitUntilIdle();
+        QCoreApplication::processEvents();
         QDBusConnection window = QDBusConnection::connectToBus(m_env.notificationBusAddress,
                                                                QStringLiteral("dorvane-notifications"));
         QDBusMessage marker = QDBusMessage::createMethodCall(

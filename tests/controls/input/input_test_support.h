@@ -28,21 +28,25 @@ inline void showActive(QWidget &window)
 
 #include "controls/base/tcontrol.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 
 // Drives a box with automatic height as a rescale does (bounds, then a larger font, then
-// AutoSize off and on again) and checks that its height fits the text of `font` while the
-// other bounds stay put; with AutoSize off, the given height is kept. Returns the fitted height.
-inline int expectHeightFitsFont(TControl &box, TFont &font)
+// AutoSize off and on again) and checks that its height fits the text of `font` exactly, with
+// `frame` pixels of border and gaps, while the other bounds stay put; with AutoSize off, the
+// given height is kept. Returns the fitted height.
+inline int expectHeightFitsFont(TControl &box, TFont &font, int frame = 6)
 {
     EXPECT_TRUE(box.AutoSize()) << "on by default";
     box.SetBounds(10, 20, 120, 63);
     EXPECT_EQ(box.Height(), 63) << "bounds set from outside are kept until the font changes";
     font.SetSize(24);
     const int text = QFontMetrics(font.toQFont()).height();
+    const int system = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height();
     const int fitted = box.Height();
-    EXPECT_GE(fitted, text + 4);
-    EXPECT_LE(fitted, text + text / 4 + 8);
+    // The leading is a quarter of the smaller text height, here the system font's.
+    EXPECT_GT(text, system) << "a 24-point font is taller than the system font";
+    EXPECT_EQ(fitted, text + system / 4 + frame);
     EXPECT_EQ(box.geometry().topLeft(), QPoint(10, 20));
     EXPECT_EQ(box.Width(), 120);
 
