@@ -152,7 +152,10 @@ def the_moments_while_the_focus_is_elsewhere():
             found = wait_for(pattern, found, 60) + 1
         said = [line for line in spoken()[mark:found] if line.strip()]
         transcript.append(("(--start from a terminal)", said))
-        extra = [line for line in said if not any(re.search(p, line) for p in expected)]
+        # On a busy machine the field's own description, said on its focus, may come after the
+        # mark: it is the focus's echo, not a tick.
+        focus_echo = [r"^Seconds 17 spin button", r"^Maximum seconds for the count down"]
+        extra = [line for line in said if not any(re.search(p, line) for p in expected + focus_echo)]
         if extra:
             raise Failure("said more than the moments: %s" % extra)
     finally:
