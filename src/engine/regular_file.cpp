@@ -1,5 +1,7 @@
 #include "engine/regular_file.h"
 
+#include "engine/file_descriptor.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -10,24 +12,6 @@
 namespace dorvane {
 
 namespace {
-
-// Closes the file when it goes out of scope.
-class OpenFile
-{
-public:
-    explicit OpenFile(int fd) : m_fd(fd) {}
-    ~OpenFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    OpenFile(const OpenFile &) = delete;
-    OpenFile &operator=(const OpenFile &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 const char *kindOf(mode_t mode)
 {
@@ -62,7 +46,7 @@ FileContents refused(std::string why)
 FileContents readRegularFile(const std::string &path, std::size_t maxBytes)
 {
     // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
-    const OpenFile file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
         return refused(std::strerror(errno));
     struct stat info {};

@@ -1,6 +1,6 @@
 #include "settings/file_replacement.h"
 
-#include "settings/file_descriptor.h"
+#include "engine/file_descriptor.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
 #include "settings/profile_file.h"
 
-#include "settings/file_descriptor.h"
+#include "engine/file_descriptor.h"
 #include "settings/file_replacement.h"
 #include "settings/profile_document.h"
 #include "settings/profile_encoding.h"
