@@ -77,12 +77,15 @@ CommandResult ClockCommands::Activate()
 
 ClockStatus ClockCommands::Status() const
 {
-    return m_controls.Status();
+    ClockStatus status = m_controls.Status();
+    status.message = m_message;
+    status.blank = m_blank;
+    return status;
 }
 
 void ClockCommands::ClockMoved()
 {
-    const ClockStatus now = m_controls.Status();
+    const ClockStatus now = Status();
     if (now == m_status)
         return;
     const ClockStatus before = std::exchange(m_status, now);

@@ -107,6 +107,8 @@ private:
 
     ClockControls &m_controls;
     ClockStatus m_status;
+    QString m_message;
+    bool m_blank = false;
     CommandResult *m_running = nullptr; // the answer of the command that runs
 };
 

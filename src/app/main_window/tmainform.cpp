@@ -269,6 +269,7 @@ ClockStatus TMainForm::Status() const
     status.display = digits.join(QLatin1Char(' '));
     status.remainingSeconds = state.CountSeconds();
     status.expired = state.AllowanceReached();
+    status.allowanceSeconds = state.AllowanceSeconds;
     return status;
 }
 
