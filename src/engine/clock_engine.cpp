@@ -4,6 +4,8 @@
 #include "engine/colour_cues.h"
 #include "engine/two_digits.h"
 
+#include <algorithm>
+
 namespace dorvane {
 
 void ClockEngine::ResetClock()
@@ -71,6 +73,44 @@ void ClockEngine::AdvanceClock()
         m_port.setTicking(false);
         m_port.repaintNow();
     }
+}
+
+void ClockEngine::ChangeTimeLeft(std::int64_t seconds)
+{
+    ClockState &s = m_state;
+    if (!s.CountingDown) {
+        m_port.showError(kTimeLeftCountingUpMessage);
+        return;
+    }
+    if (s.AllowanceReached()) {
+        m_port.showError(kTimeLeftTimeUpMessage);
+        return;
+    }
+    if (s.AllowanceSeconds <= 0) {
+        m_port.showError(kAllowanceNotSetMessage);
+        return;
+    }
+    const std::int32_t before = s.CountSeconds();
+    const std::int32_t after = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(before + seconds, kShortestTimeLeft, kLongestTimeLeft));
+    // The count goes on against a longer or shorter allowance, so the share of it used, the
+    // announcements and the end all follow the new time.
+    s.AllowanceSeconds = s.ElapsedCount + after;
+    s.ShowCount();
+    showShownDigits();
+    if (s.ColourChangeOn)
+        followColourCue(before, after);
+}
+
+void ClockEngine::followColourCue(std::int32_t before, std::int32_t after)
+{
+    const std::int32_t cue = m_state.ColourChangeSeconds;
+    // The tick that reaches the point paints the "seconds" colour again.
+    if (after > cue && before <= cue)
+        SetClockColour(m_port.readNormalColour());
+    // Passed over, the point would never be reached by a tick.
+    else if (after <= cue && before > cue)
+        SetClockColour(m_port.readSecondsColour());
 }
 
 void ClockEngine::ShowDirection()
