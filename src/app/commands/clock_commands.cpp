@@ -8,6 +8,18 @@ namespace dorvane {
 
 namespace {
 constexpr AllowancePart kParts[] = {AllowancePart::Hours, AllowancePart::Minutes, AllowancePart::Seconds};
+
+// The message as one line: whitespace of any kind becomes single spaces, other control
+// characters (escapes, bells, NULs) are dropped.
+QString oneLine(const QString &text)
+{
+    QString line;
+    line.reserve(text.size());
+    for (const QChar c : text)
+        if (c.isSpace() || c.category() != QChar::Other_Control)
+            line += c;
+    return line.simplified();
+}
 } // namespace
 
 ClockCommands::ClockCommands(ClockControls &controls, QObject *parent) : QObject(parent), m_controls(controls) {}
@@ -73,6 +85,41 @@ CommandResult ClockCommands::ShowClockView(bool shown)
 CommandResult ClockCommands::Activate()
 {
     return run([this] { m_controls.BringToFront(); });
+}
+
+CommandResult ClockCommands::AddSeconds(int seconds)
+{
+    return run([&] { m_controls.ChangeTimeLeft(seconds); });
+}
+
+CommandResult ClockCommands::ShowMessage(const QString &text)
+{
+    const QString line = oneLine(text);
+    // Counted as a reader counts them, a character from beyond the basic plane as one.
+    const int length = static_cast<int>(line.toUcs4().size());
+    if (length > kLongestMessage)
+        return {CommandResult::Outcome::OutOfRange,
+                QStringLiteral("A message must be at most %1 characters, not %2.").arg(kLongestMessage).arg(length)};
+    m_message = line;
+    ClockMoved();
+    return {};
+}
+
+CommandResult ClockCommands::ClearMessage()
+{
+    return ShowMessage(QString());
+}
+
+CommandResult ClockCommands::SetBlank(bool blank)
+{
+    m_blank = blank;
+    ClockMoved();
+    return {};
+}
+
+CommandResult ClockCommands::ToggleBlank()
+{
+    return SetBlank(!m_blank);
 }
 
 ClockStatus ClockCommands::Status() const

@@ -56,6 +56,9 @@ public:
     virtual void ShowClockView(bool shown) = 0;
     // Brings the main window to the front, back from the task bar if it is there.
     virtual void BringToFront() = 0;
+    // Adds seconds to the count-down's time left, or takes them away, as the clock view's
+    // "+1 minute" does; the clock's refusal is its error.
+    virtual void ChangeTimeLeft(int seconds) = 0;
     virtual ClockStatus Status() const = 0;
 };
 
@@ -84,6 +87,22 @@ public:
     CommandResult ShowClockView(bool shown);
     // Brings the main window to the front.
     CommandResult Activate();
+
+    // More time for the speaker, or less when negative: the count-down's time left changes while
+    // it counts or is stopped, held between 0:00:01 and 99:59:59. A count-up, or a count whose
+    // time is up, is Refused.
+    CommandResult AddSeconds(int seconds);
+
+    // The longest message to the speaker, in characters.
+    static constexpr int kLongestMessage = 200;
+    // A line of text for the speaker under the time. Line breaks, tabs and runs of spaces become
+    // one space, and other control characters go; what is left empty clears the message. Longer
+    // than kLongestMessage is OutOfRange, and the message stays as it was.
+    CommandResult ShowMessage(const QString &text);
+    CommandResult ClearMessage();
+    // A black screen in the clock view, while the clock goes on.
+    CommandResult SetBlank(bool blank);
+    CommandResult ToggleBlank();
 
     // The clock as it is now.
     ClockStatus Status() const;

@@ -306,6 +306,14 @@ void TMainForm::BringToFront()
     activateWindow();
 }
 
+void TMainForm::ChangeTimeLeft(int seconds)
+{
+    m_engine.ChangeTimeLeft(seconds);
+    // The clip made ready for the next tick may be another one now.
+    readyNextClip();
+    clockMoved();
+}
+
 void TMainForm::clickButton(const char *name)
 {
     QMetaObject::invokeMethod(control(name), "Click", Qt::DirectConnection);

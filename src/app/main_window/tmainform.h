@@ -161,6 +161,7 @@ private:
     bool AllowanceTakes(dorvane::AllowancePart part, int value) const override;
     void TypeAllowance(dorvane::AllowancePart part, int value) override;
     void BringToFront() override;
+    void ChangeTimeLeft(int seconds) override;
     dorvane::ClockStatus Status() const override;
 
     // Runs the named button's click handler, as a click on the button does.

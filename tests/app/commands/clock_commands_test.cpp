@@ -36,6 +36,7 @@ public:
     bool ClockViewOnScreen() const override { return viewShown; }
     void ShowClockView(bool shown) override { viewShown = shown; }
     void BringToFront() override { done << QStringLiteral("front"); }
+    void ChangeTimeLeft(int seconds) override { click(QStringLiteral("time left %1").arg(seconds)); }
     ClockStatus Status() const override { return status; }
 
     ClockCommands *commands = nullptr;
@@ -131,6 +132,56 @@ TEST_F(ClockCommandsTest, TheStatusIsToldOnlyWhenItChanges)
     EXPECT_FALSE(told[1].second.running);
     EXPECT_TRUE(told[1].first.running);
     EXPECT_EQ(commands.Status(), controls.status);
+}
+
+TEST_F(ClockCommandsTest, MoreTimeGoesToTheClockAndItsRefusalIsTheAnswer)
+{
+    EXPECT_TRUE(commands.AddSeconds(60).done());
+    controls.refusal = QStringLiteral("Time can be added or taken away only while counting down.");
+    const CommandResult refused = commands.AddSeconds(-60);
+    EXPECT_EQ(refused.outcome, CommandResult::Outcome::Refused);
+    EXPECT_EQ(refused.text, QStringLiteral("Time can be added or taken away only while counting down."));
+    EXPECT_EQ(controls.done, (QStringList{"time left 60", "time left -60"}));
+}
+
+TEST_F(ClockCommandsTest, AMessageIsOneBoundedLineAndEachChangeIsToldOnce)
+{
+    int told = 0;
+    QObject::connect(&commands, &ClockCommands::StatusChanged, &commands, [&] { ++told; });
+
+    EXPECT_TRUE(commands.ShowMessage(QStringLiteral("  Wrap\r\nup\tnow\x1b[31m\x07 ")).done());
+    EXPECT_EQ(commands.Status().message, QStringLiteral("Wrap up now[31m"));
+    EXPECT_EQ(told, 1);
+    commands.ShowMessage(QStringLiteral("Wrap up now[31m"));
+    EXPECT_EQ(told, 1) << "the same message again changes nothing";
+
+    // 200 characters, one of them beyond the basic plane, are taken; 201 are not.
+    const QString longest = QString(199, QLatin1Char('x')) + QString::fromUcs4(U"\U0001F600");
+    EXPECT_TRUE(commands.ShowMessage(longest).done());
+    const CommandResult tooLong = commands.ShowMessage(longest + QLatin1Char('x'));
+    EXPECT_EQ(tooLong.outcome, CommandResult::Outcome::OutOfRange);
+    EXPECT_EQ(tooLong.text, QStringLiteral("A message must be at most 200 characters, not 201."));
+    EXPECT_EQ(commands.Status().message, longest);
+
+    EXPECT_TRUE(commands.ShowMessage(QStringLiteral(" \n\t ")).done());
+    EXPECT_TRUE(commands.Status().message.isEmpty()) << "a blank message clears it";
+    commands.ShowMessage(QStringLiteral("Questions"));
+    EXPECT_TRUE(commands.ClearMessage().done());
+    EXPECT_TRUE(commands.Status().message.isEmpty());
+    EXPECT_EQ(told, 5);
+}
+
+TEST_F(ClockCommandsTest, TheBlankScreenIsSetOrToggledAndToldOnce)
+{
+    QList<bool> told;
+    QObject::connect(&commands, &ClockCommands::StatusChanged, &commands,
+                     [&](const ClockStatus &now) { told << now.blank; });
+    EXPECT_TRUE(commands.ToggleBlank().done());
+    EXPECT_TRUE(commands.SetBlank(true).done());
+    EXPECT_TRUE(commands.ToggleBlank().done());
+    EXPECT_EQ(told, (QList<bool>{true, false}));
+    EXPECT_FALSE(commands.Status().blank);
+    EXPECT_TRUE(controls.done.isEmpty());
 }
 
 } // namespace
