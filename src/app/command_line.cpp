@@ -47,6 +47,17 @@ std::optional<RemoteRequest> allowanceOf(const QString &text)
     return request;
 }
 
+// "[+|-]SECONDS", a whole number that fits the clock's seconds.
+std::optional<int> secondsOf(const QString &text)
+{
+    const QString digits = text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-')) ? text.mid(1) : text;
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
 QString programNameOf(const QStringList &arguments)
 {
     const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
@@ -67,7 +78,15 @@ CommandLine::CommandLine()
       m_hideClockView(QStringLiteral("hide-clock-view"), QStringLiteral("Hide the running clock's clock view.")),
       m_status(QStringLiteral("status"),
                QStringLiteral("Print whether the running clock is running, stopped or expired, and its digits.")),
-      m_follow(QStringLiteral("follow"), QStringLiteral("With --status: print a line at every change, until interrupted."))
+      m_follow(QStringLiteral("follow"), QStringLiteral("With --status: print a line at every change, until interrupted.")),
+      m_message(QStringLiteral("message"), QStringLiteral("Show a line of text to the speaker in the clock view."),
+                QStringLiteral("TEXT")),
+      m_clearMessage(QStringLiteral("clear-message"), QStringLiteral("Take the message away.")),
+      m_blank(QStringLiteral("blank"), QStringLiteral("Black out the clock view, or show it again; the clock goes on."),
+              QStringLiteral("on|off")),
+      m_add(QStringLiteral("add"),
+            QStringLiteral("Add seconds to the time left of a count-down, or take them away with -."),
+            QStringLiteral("[+|-]SECONDS"))
 {
     // Single-dash words are long options, as the toolkit's own (-platform, -style) are.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -75,11 +94,12 @@ CommandLine::CommandLine()
         QStringLiteral("A count-down and count-up clock whose digits can fill a whole screen.\n"
                        "Settings are kept in Dorvane.Ini beside the program when it can be written there,\n"
                        "otherwise in the user's own ~/.config/dorvane/Dorvane.Ini.\n"
-                       "--start, --stop, --reset, --set, --show-clock-view, --hide-clock-view and --status ask the\n"
-                       "clock already running in this desktop session; they need no display, and exit with 3 when\n"
-                       "no clock runs."));
+                       "--start, --stop, --reset, --set, --show-clock-view, --hide-clock-view, --status, --message,\n"
+                       "--clear-message, --blank and --add ask the clock already running in this desktop session;\n"
+                       "they need no display, and exit with 3 when no clock runs."));
     for (const QCommandLineOption *option :
-         {&m_help, &m_version, &m_start, &m_stop, &m_reset, &m_set, &m_showClockView, &m_hideClockView, &m_status, &m_follow})
+         {&m_help, &m_version, &m_start, &m_stop, &m_reset, &m_set, &m_showClockView, &m_hideClockView, &m_status, &m_follow,
+          &m_message, &m_clearMessage, &m_blank, &m_add})
         m_parser.addOption(*option);
     for (const ToolkitOption &toolkit : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(toolkit.name));
@@ -134,7 +154,9 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
         {&m_start, Action::Start}, {&m_stop, Action::Stop},
         {&m_reset, Action::Reset}, {&m_set, Action::SetAllowance},
         {&m_showClockView, Action::ShowClockView}, {&m_hideClockView, Action::HideClockView},
-        {&m_status, Action::Status}};
+        {&m_status, Action::Status}, {&m_message, Action::ShowMessage},
+        {&m_clearMessage, Action::ClearMessage}, {&m_blank, Action::SetBlank},
+        {&m_add, Action::AddSeconds}};
     RemoteRequest request;
     int asked = 0;
     for (const auto &[option, action] : actions) {
@@ -145,24 +167,58 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
     }
     if (asked > 1) {
         error = QStringLiteral("Give only one of --start, --stop, --reset, --set, --show-clock-view, "
-                               "--hide-clock-view and --status.");
+                               "--hide-clock-view, --status, --message, --clear-message, --blank and --add.");
         return {};
     }
     if (m_parser.isSet(m_follow) && request.action != Action::Status) {
         error = QStringLiteral("--follow goes with --status.");
         return {};
     }
-    if (request.action == Action::SetAllowance) {
+    if (!readValue(request, error))
+        return {};
+    request.follow = m_parser.isSet(m_follow);
+    return request;
+}
+
+bool CommandLine::readValue(RemoteRequest &request, QString &error) const
+{
+    using Action = RemoteRequest::Action;
+    switch (request.action) {
+    case Action::SetAllowance: {
         const QString text = m_parser.value(m_set);
         const std::optional<RemoteRequest> allowance = allowanceOf(text);
         if (!allowance) {
             error = QStringLiteral("'%1' is not a time: give H:M:S or M:S.").arg(text);
-            return {};
+            return false;
         }
         request = *allowance;
+        return true;
     }
-    request.follow = m_parser.isSet(m_follow);
-    return request;
+    case Action::ShowMessage:
+        request.message = m_parser.value(m_message);
+        return true;
+    case Action::SetBlank: {
+        const QString text = m_parser.value(m_blank);
+        if (text != QLatin1String("on") && text != QLatin1String("off")) {
+            error = QStringLiteral("'%1' is not on or off: give --blank on or --blank off.").arg(text);
+            return false;
+        }
+        request.blank = text == QLatin1String("on");
+        return true;
+    }
+    case Action::AddSeconds: {
+        const QString text = m_parser.value(m_add);
+        const std::optional<int> seconds = secondsOf(text);
+        if (!seconds) {
+            error = QStringLiteral("'%1' is not a number of seconds: give [+|-]SECONDS.").arg(text);
+            return false;
+        }
+        request.seconds = *seconds;
+        return true;
+    }
+    default:
+        return true;
+    }
 }
 
 } // namespace dorvane

@@ -38,6 +38,8 @@ private:
     // The request to the running clock, or an error text; the request's action is None when
     // the clock is not asked.
     RemoteRequest remoteRequest(QString &error) const;
+    // The values of the options that take one, into `request`; false with an error text.
+    bool readValue(RemoteRequest &request, QString &error) const;
 
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
@@ -50,6 +52,10 @@ private:
     QCommandLineOption m_hideClockView;
     QCommandLineOption m_status;
     QCommandLineOption m_follow;
+    QCommandLineOption m_message;
+    QCommandLineOption m_clearMessage;
+    QCommandLineOption m_blank;
+    QCommandLineOption m_add;
 };
 
 } // namespace dorvane

@@ -2,10 +2,35 @@
 
 #include "settings/settings_file.h"
 
+#include <algorithm>
+
 namespace dorvane {
 namespace {
 
 constexpr const char *ViewSection = "View";
+
+std::string recentMessageKey(std::size_t index)
+{
+    return "Message" + std::to_string(index + 1);
+}
+
+// Message1 to Message5; an empty or repeated one is skipped.
+std::vector<std::string> loadRecentMessages(const SettingsFile &file)
+{
+    std::vector<std::string> messages;
+    for (std::size_t i = 0; i < kRecentMessages; ++i) {
+        std::string message = file.readString(ViewSection, recentMessageKey(i));
+        if (!message.empty() && std::find(messages.begin(), messages.end(), message) == messages.end())
+            messages.push_back(std::move(message));
+    }
+    return messages;
+}
+
+void saveRecentMessages(SettingsFile &file, const std::vector<std::string> &messages)
+{
+    for (std::size_t i = 0; i < std::min(messages.size(), kRecentMessages); ++i)
+        file.writeString(ViewSection, recentMessageKey(i), messages[i]);
+}
 
 } // namespace
 
@@ -14,7 +39,7 @@ bool ViewSettings::operator==(const ViewSettings &other) const
     return clockViewShown == other.clockViewShown && clockScreen == other.clockScreen
         && clockBounds == other.clockBounds && clockFullScreen == other.clockFullScreen
         && clockOnTop == other.clockOnTop && mainOnTop == other.mainOnTop && digitColour == other.digitColour
-        && flashAtTimeUp == other.flashAtTimeUp;
+        && flashAtTimeUp == other.flashAtTimeUp && recentMessages == other.recentMessages;
 }
 
 ViewSettings loadViewSettings(const SettingsFile &file)
@@ -36,6 +61,7 @@ ViewSettings loadViewSettings(const SettingsFile &file)
     s.mainOnTop = file.readBoolean(ViewSection, "MainOnTop", defaults.mainOnTop);
     s.digitColour = file.readInteger(ViewSection, "DigitColor", defaults.digitColour);
     s.flashAtTimeUp = file.readBoolean(ViewSection, "FlashAtTimeUp", defaults.flashAtTimeUp);
+    s.recentMessages = loadRecentMessages(file);
     return s;
 }
 
@@ -55,6 +81,7 @@ void saveViewSettings(SettingsFile &file, const ViewSettings &s)
     file.writeBoolean(ViewSection, "MainOnTop", s.mainOnTop);
     file.writeInteger(ViewSection, "DigitColor", s.digitColour);
     file.writeBoolean(ViewSection, "FlashAtTimeUp", s.flashAtTimeUp);
+    saveRecentMessages(file, s.recentMessages);
 }
 
 } // namespace dorvane

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dorvane {
 
@@ -34,9 +35,13 @@ struct ViewSettings
     bool mainOnTop = false;
     ColourValue digitColour = colours::WindowText;
     bool flashAtTimeUp = false;
+    // The messages to the speaker last shown, the latest first, at most kRecentMessages.
+    std::vector<std::string> recentMessages;
 
     bool operator==(const ViewSettings &other) const;
 };
+
+inline constexpr std::size_t kRecentMessages = 5;
 
 // Reads the "View" section; a file without it, or a key that does not parse, gives the
 // defaults above, which leave the program as it is without the section.

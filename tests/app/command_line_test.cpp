@@ -93,7 +93,13 @@ TEST(CommandLine, RemoteOptionsAskTheRunningClockAndAreCheckedBeforeAsking)
                    {{QStringLiteral("--set"), QStringLiteral("1::2")}, notATime},
                    {{QStringLiteral("--set"), QStringLiteral("0:99999999999")}, notATime},
                    {{QStringLiteral("--start"), QStringLiteral("--stop")}, QStringLiteral("Give only one of")},
-                   {{QStringLiteral("--follow")}, QStringLiteral("--follow goes with --status.")}};
+                   {{QStringLiteral("--follow")}, QStringLiteral("--follow goes with --status.")},
+                   {{QStringLiteral("--blank"), QStringLiteral("yes")}, QStringLiteral("'yes' is not on or off")},
+                   {{QStringLiteral("--add"), QStringLiteral("1:00")}, QStringLiteral("is not a number of seconds")},
+                   {{QStringLiteral("--add"), QStringLiteral("+-5")}, QStringLiteral("is not a number of seconds")},
+                   {{QStringLiteral("--add"), QStringLiteral("99999999999")}, QStringLiteral("is not a number of seconds")},
+                   {{QStringLiteral("--message"), QStringLiteral("x"), QStringLiteral("--blank"), QStringLiteral("on")},
+                    QStringLiteral("Give only one of")}};
     for (const auto &row : refused) {
         SCOPED_TRACE(row.arguments.join(QLatin1Char(' ')).toStdString());
         const CommandLineOutcome outcome = run(row.arguments);
@@ -101,5 +107,32 @@ TEST(CommandLine, RemoteOptionsAskTheRunningClockAndAreCheckedBeforeAsking)
         EXPECT_EQ(outcome.exitCode, 2);
         EXPECT_TRUE(outcome.standardError.section(QLatin1Char('\n'), 0, 0).contains(row.error))
             << outcome.standardError.toStdString();
+    }
+}
+
+TEST(CommandLine, TheRoomsOptionsCarryTheirValues)
+{
+    using Action = dorvane::RemoteRequest::Action;
+    const CommandLineOutcome message = run({QStringLiteral("--message"), QStringLiteral("Wrap up")});
+    EXPECT_EQ(message.remote.action, Action::ShowMessage);
+    EXPECT_EQ(message.remote.message, QStringLiteral("Wrap up"));
+    EXPECT_EQ(run({QStringLiteral("--clear-message")}).remote.action, Action::ClearMessage);
+    const CommandLineOutcome blank = run({QStringLiteral("--blank"), QStringLiteral("on")});
+    EXPECT_EQ(blank.remote.action, Action::SetBlank);
+    EXPECT_TRUE(blank.remote.blank);
+    EXPECT_FALSE(run({QStringLiteral("--blank=off")}).remote.blank);
+    // A sign of either kind, and a minus right after the option is its value, not an option.
+    const struct
+    {
+        QStringList arguments;
+        int seconds;
+    } adds[] = {{{QStringLiteral("--add"), QStringLiteral("-60")}, -60},
+                {{QStringLiteral("--add"), QStringLiteral("+90")}, 90},
+                {{QStringLiteral("--add=30")}, 30}};
+    for (const auto &row : adds) {
+        const CommandLineOutcome outcome = run(row.arguments);
+        EXPECT_EQ(outcome.remote.action, Action::AddSeconds) << outcome.standardError.toStdString();
+        EXPECT_EQ(outcome.remote.seconds, row.seconds);
+        EXPECT_FALSE(outcome.startClock);
     }
 }

@@ -23,6 +23,7 @@ TEST(ViewSettings, WhatIsWrittenIsReadBack)
     written.mainOnTop = true;
     written.digitColour = 0xFFFFFF;
     written.flashAtTimeUp = true;
+    written.recentMessages = {"Wrap up", "Noch f\u00fcnf Minuten = 5 min; [bitte]", "Questions"};
     saveViewSettings(file, written);
     EXPECT_EQ(loadViewSettings(file), written);
 
@@ -31,6 +32,7 @@ TEST(ViewSettings, WhatIsWrittenIsReadBack)
     ViewSettings defaults;
     defaults.clockScreen = "HDMI-1";            // not rewritten while no screen is known
     defaults.clockBounds = written.clockBounds; // nor the place, while the view has none
+    defaults.recentMessages = written.recentMessages; // nor the messages, while none was shown
     EXPECT_EQ(loadViewSettings(file), defaults);
 }
 
@@ -49,6 +51,20 @@ TEST(ViewSettings, AFileWithoutTheSectionOrWithUnusableValuesGivesTheDefaults)
     EXPECT_FALSE(read.clockBounds.has_value()) << "a window of no width is no place";
     EXPECT_EQ(read.digitColour, colours::WindowText);
     EXPECT_TRUE(read.flashAtTimeUp) << "keys match without regard to case; any non-zero is true";
+}
+
+TEST(ViewSettings, TheRecentMessagesAreTheFirstFiveKeptWithoutGapsOrRepeats)
+{
+    TempDir dir;
+    const std::string path = dir.file("Dorvane.Ini");
+    writeFile(path, "[View]\nMessage1=Wrap up\nMessage2=\nMessage3=Wrap up\nMessage4=Questions\nMessage6=Late\n");
+    EXPECT_EQ(loadViewSettings(SettingsFile(path)).recentMessages, (std::vector<std::string>{"Wrap up", "Questions"}));
+
+    SettingsFile file(path);
+    ViewSettings six;
+    six.recentMessages = {"1", "2", "3", "4", "5", "6"};
+    saveViewSettings(file, six);
+    EXPECT_EQ(loadViewSettings(file).recentMessages, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/clock_view/clock_mirror.h"
 #include "app/remembered_place.h"
 #include "app/clock_view/clock_view_keys.h"
+#include "app/clock_view/first_view_place.h"
 #include "app/clock_view/tclockviewform.h"
 #include "app/clock_view/time_up_flash.h"
 #include "app/commands/clock_commands.h"
@@ -46,8 +47,11 @@ std::string storableName(const QString &name)
 ClockViewController::ClockViewController(TForm *mainWindow, ClockCommands &commands)
     : QObject(mainWindow), m_mainWindow(mainWindow), m_commands(commands), m_keys(new ClockViewKeys(this))
 {
-    connect(m_keys->StartOrStop(), &QAction::triggered, this, [this] { showAnswer(m_commands.StartOrStop()); });
-    connect(m_keys->Reset(), &QAction::triggered, this, [this] { showAnswer(m_commands.Reset()); });
+    connect(m_keys->StartOrStop(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.StartOrStop()); });
+    connect(m_keys->Reset(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.Reset()); });
+    connect(m_keys->AddMinute(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.AddSeconds(60)); });
+    connect(m_keys->TakeMinute(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.AddSeconds(-60)); });
+    connect(m_keys->ToggleBlank(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.ToggleBlank()); });
     connect(m_keys->LeaveFullScreen(), &QAction::triggered, this, [this] {
         if (m_modes)
             m_modes->SetFullScreen(false);
@@ -90,19 +94,19 @@ void ClockViewController::create()
     emit Created(m_form.get());
 }
 
-void ClockViewController::showAnswer(const CommandResult &result)
+QWidget *ClockViewController::DialogOwner()
+{
+    if (m_mainWindow->isMinimized())
+        m_mainWindow->setWindowState(m_mainWindow->windowState() & ~Qt::WindowMinimized);
+    return m_mainWindow;
+}
+
+void ClockViewController::ShowAnswer(const CommandResult &result)
 {
     switch (result.outcome) {
-    case CommandResult::Outcome::Refused: {
-        // The box stands over the view when the key came to it there, as the main window's
-        // refusal boxes do; until the window manager has framed it, its frame is taken to be like
-        // the main window's.
-        QWidget *owner = m_mainWindow;
-        if (Shown() && m_form->isActiveWindow())
-            owner = m_form.get();
-        ShowEngineErrorBox(owner, result.text, m_mainWindow->Frame());
+    case CommandResult::Outcome::Refused:
+        ShowEngineErrorBox(DialogOwner(), result.text, m_mainWindow->Frame());
         break;
-    }
     case CommandResult::Outcome::Failed:
         ShowGeneralErrorReport(result.text);
         break;
@@ -132,9 +136,31 @@ void ClockViewController::SetShown(bool shown)
         m_form->hide();
         return;
     }
-    Form()->show();
+    Form();
+    const bool placeFirst = !m_shownBefore && !m_stored.clockBounds;
+    m_shownBefore = true;
+    std::optional<FirstViewPlace> place;
+    if (placeFirst) {
+        place = firstPlace();
+        m_modes->PlaceAt(place->bounds);
+    }
+    m_form->show();
+    if (place && place->fullScreen)
+        m_modes->EnterFullScreenFrom(place->bounds);
     m_form->raise();
     m_form->activateWindow();
+}
+
+FirstViewPlace ClockViewController::firstPlace() const
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QList<QRect> areas;
+    for (const QScreen *screen : screens)
+        areas << screen->availableGeometry();
+    // Not framed yet, the view is taken to have a frame like the main window's.
+    const QSize viewSize = m_form->size() + m_mainWindow->FrameExtra();
+    return firstViewPlace(areas, static_cast<int>(screens.indexOf(m_mainWindow->screen())),
+                          m_mainWindow->BoundsRect(), viewSize, kSmallestRememberedView);
 }
 
 void ClockViewController::ShowOn(QScreen *screen)

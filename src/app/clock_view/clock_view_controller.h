@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPoint>
 #include <memory>
+#include <optional>
 
 class QScreen;
 class QWidget;
@@ -19,6 +20,7 @@ class ClockViewKeys;
 class TimeUpFlash;
 class WindowModes;
 struct CommandResult;
+struct FirstViewPlace;
 
 // The clock view of the main window: made when it is first wanted, kept a mirror of the main
 // window's clock, marked while the count is paused and flashed at time up. Its keys are the
@@ -37,6 +39,13 @@ public:
     WindowModes *Modes();
     // The view's keys, there before the view is.
     ClockViewKeys &Keys() const { return *m_keys; }
+    // The clock's commands, which the view's keys and menu give.
+    ClockCommands &Commands() const { return m_commands; }
+    // A user at the screen reads what a command given there answered as its box.
+    void ShowAnswer(const CommandResult &result);
+    // The window a dialog opened from either window stands over: the main window, back from the
+    // task bar if it is there, so that nothing meant for the operator opens in front of the room.
+    QWidget *DialogOwner();
 
     bool Shown() const;
     // Shown, with enough of its title on a screen to be seen.
@@ -72,8 +81,8 @@ signals:
 private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void create();
-    // A user at the screen reads what a key's command answered as its box.
-    void showAnswer(const CommandResult &result);
+    // Where the view opens when no place of its own is remembered.
+    FirstViewPlace firstPlace() const;
 
     TForm *m_mainWindow;
     ClockCommands &m_commands;
@@ -83,6 +92,7 @@ private:
     WindowModes *m_modes = nullptr;
     TimeUpFlash *m_flash = nullptr;
     bool m_paused = false;
+    bool m_shownBefore = false; // in this run
     bool m_flashAtTimeUp = false;
     // What the settings remembered, kept for the view until it has been on the screen.
     ViewSettings m_stored;

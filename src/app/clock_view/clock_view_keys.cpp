@@ -20,7 +20,11 @@ ClockViewKeys::ClockViewKeys(QObject *parent)
       m_startOrStop(keyAction(QStringLiteral("start the clock, or stop it when it runs"),
                               {Qt::Key_Space, Qt::Key_PageDown, Qt::Key_Right}, this)),
       m_reset(keyAction(QStringLiteral("reset the clock"), {Qt::Key_Home}, this)),
-      m_leaveFullScreen(keyAction(QStringLiteral("leave full screen"), {Qt::Key_Escape}, this))
+      m_leaveFullScreen(keyAction(QStringLiteral("leave full screen"), {Qt::Key_Escape}, this)),
+      m_addMinute(keyAction(QStringLiteral("a minute more for a count-down"), {Qt::Key_Plus}, this)),
+      m_takeMinute(keyAction(QStringLiteral("a minute less for a count-down"), {Qt::Key_Minus}, this)),
+      m_toggleBlank(keyAction(QStringLiteral("black screen on or off; the clock goes on"), {Qt::Key_B, Qt::Key_Period},
+                              this))
 {
 }
 
@@ -29,8 +33,10 @@ bool ClockViewKeys::Press(const QKeyEvent &event)
     // A remote held down must not start and stop the clock over and over.
     if (event.isAutoRepeat())
         return false;
+    const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
     for (QAction *action : Actions()) {
-        if (event.modifiers() != Qt::NoModifier && action != m_leaveFullScreen)
+        const bool shiftTyped = action == m_addMinute || action == m_takeMinute;
+        if (held != Qt::NoModifier && action != m_leaveFullScreen && !(shiftTyped && held == Qt::ShiftModifier))
             continue;
         for (const QKeySequence &key : action->shortcuts()) {
             if (key[0].key() == event.key()) {

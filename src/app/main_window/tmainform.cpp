@@ -105,6 +105,10 @@ void TMainForm::FormCreate()
     loadSettings(stored, *this);
     setVolume(loadVolume(stored));
     m_storedView = loadViewSettings(stored);
+    QStringList recentMessages;
+    for (const std::string &message : m_storedView.recentMessages)
+        recentMessages << QString::fromStdString(message);
+    m_viewMenu->SetRecentMessages(recentMessages);
     SetDigitColour(m_storedView.digitColour);
     m_modes->SetStaysOnTop(m_storedView.mainOnTop);
     m_settings = std::make_unique<SettingsFile>(m_location.writePath().toStdString());
@@ -182,6 +186,8 @@ ViewSettings TMainForm::currentViewSettings() const
     m_clockView->Remember(view);
     view.mainOnTop = m_modes->StaysOnTop();
     view.digitColour = DigitColour();
+    for (const QString &message : m_viewMenu->RecentMessages())
+        view.recentMessages.push_back(message.toStdString());
     return view;
 }
 
@@ -394,11 +400,8 @@ void TMainForm::showError(const std::string &message)
     // A command's refusal is its answer; only a button's opens the box.
     if (m_commands->TakeRefusal(text))
         return;
-    // Asked for from the clock view, the box stands over the clock view, on its screen.
-    QWidget *owner = this;
-    if (m_clockView->Shown() && m_clockView->Form()->isActiveWindow())
-        owner = m_clockView->Form();
-    ShowEngineErrorBox(owner, text, Frame());
+    // Over the main window, whichever window has the focus: never in front of the room.
+    ShowEngineErrorBox(m_clockView->DialogOwner(), text, Frame());
 }
 
 void TMainForm::playClip(const std::string &name)

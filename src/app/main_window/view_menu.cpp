@@ -4,6 +4,8 @@
 #include "app/clock_view/clock_view_controller.h"
 #include "app/clock_view/clock_view_keys.h"
 #include "app/clock_view/tclockviewform.h"
+#include "app/commands/clock_commands.h"
+#include "app/main_window/message_dialog.h"
 #include "app/voice/voice_output.h"
 #include "app/window_modes.h"
 #include "controls/base/platform.h"
@@ -136,16 +138,56 @@ QMenu *ViewMenu::Popup(QWidget *window, QPoint globalPosition)
     menu->addAction(actions.fullScreen);
     menu->addAction(actions.onTop);
     menu->addSeparator();
+    addRoomEntries(menu);
+    menu->addSeparator();
     menu->addAction(QStringLiteral("Digit colour\u2026"), this, [this, window] { ChooseDigitColour(window); })
         ->setObjectName(QStringLiteral("actDigitColour"));
     menu->addAction(m_flashAction);
     addVolumes(menu);
     addScreens(menu);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Keyboard shortcuts"), this, [this, window] { ShowKeyboardShortcuts(window); })
+    menu->addAction(QStringLiteral("Keyboard shortcuts"), this, [this] { ShowKeyboardShortcuts(); })
         ->setObjectName(QStringLiteral("actKeyboardShortcuts"));
     menu->popup(globalPosition);
     return menu;
+}
+
+void ViewMenu::addRoomEntries(QMenu *menu)
+{
+    ClockCommands &commands = m_clockView.Commands();
+    const ClockStatus status = commands.Status();
+    menu->addAction(QStringLiteral("Message\u2026"), this, &ViewMenu::AskForMessage)
+        ->setObjectName(QStringLiteral("actMessage"));
+    QAction *clear = menu->addAction(QStringLiteral("Clear message"), this,
+                                     [this, &commands] { m_clockView.ShowAnswer(commands.ClearMessage()); });
+    clear->setObjectName(QStringLiteral("actClearMessage"));
+    clear->setEnabled(!status.message.isEmpty());
+    menu->addAction(QStringLiteral("+1 minute"), this, [this, &commands] { m_clockView.ShowAnswer(commands.AddSeconds(60)); })
+        ->setObjectName(QStringLiteral("actAddMinute"));
+    menu->addAction(QStringLiteral("\u22121 minute"), this,
+                    [this, &commands] { m_clockView.ShowAnswer(commands.AddSeconds(-60)); })
+        ->setObjectName(QStringLiteral("actTakeMinute"));
+    QAction *blank = menu->addAction(QStringLiteral("Black screen"), this,
+                                     [this, &commands](bool on) { m_clockView.ShowAnswer(commands.SetBlank(on)); });
+    blank->setObjectName(QStringLiteral("actBlank"));
+    blank->setCheckable(true);
+    blank->setChecked(status.blank);
+}
+
+void ViewMenu::AskForMessage()
+{
+    auto *dialog = new MessageDialog(m_recentMessages, ClockCommands::kLongestMessage, m_clockView.DialogOwner());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        ClockCommands &commands = m_clockView.Commands();
+        const CommandResult result = commands.ShowMessage(dialog->Text());
+        // Kept as it is shown: one line, as a list of recent ones can hold it.
+        const QString shown = commands.Status().message;
+        if (result.done() && !shown.isEmpty())
+            m_recentMessages = withRecentMessage(m_recentMessages, shown, static_cast<int>(kRecentMessages));
+        m_clockView.ShowAnswer(result);
+    });
+    dialog->open();
 }
 
 void ViewMenu::addVolumes(QMenu *menu)
@@ -177,7 +219,7 @@ void ViewMenu::addScreens(QMenu *menu)
 
 void ViewMenu::ChooseDigitColour(QWidget *window)
 {
-    auto *dialog = new QColorDialog(toQColor(DigitColourOf(m_mainWindow), window->palette()), window);
+    auto *dialog = new QColorDialog(toQColor(DigitColourOf(m_mainWindow), window->palette()), m_clockView.DialogOwner());
     dialog->setObjectName(QStringLiteral("DigitColourDialog"));
     dialog->setWindowTitle(QStringLiteral("Digit colour"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -207,10 +249,10 @@ QString ViewMenu::KeyboardShortcutsText() const
     return text + QStringLiteral("</table>");
 }
 
-void ViewMenu::ShowKeyboardShortcuts(QWidget *window)
+void ViewMenu::ShowKeyboardShortcuts()
 {
     auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Keyboard shortcuts"), KeyboardShortcutsText(),
-                                QMessageBox::Ok, window);
+                                QMessageBox::Ok, m_clockView.DialogOwner());
     box->setObjectName(QStringLiteral("KeyboardShortcutsBox"));
     box->setTextFormat(Qt::RichText);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -16,7 +17,8 @@ class WindowModes;
 
 // The keys and the menu that show the clock to a room. F10 shows or hides the clock view, F11
 // puts the window that has the focus to full screen and back, Ctrl+T keeps it on top; the
-// context menu holds these and the digit colour, the flash at time up, the voice volume, the
+// context menu holds these, the message to the speaker, a minute more or less, the black screen,
+// the digit colour, the flash at time up, the voice volume, the
 // screen for the clock view and the list of keys, which is read from the actions that have them.
 class ViewMenu final : public QObject
 {
@@ -32,9 +34,15 @@ public:
     // Opens the menu for `window` at a point on the screen; it closes itself.
     QMenu *Popup(QWidget *window, QPoint globalPosition);
 
-    // The entries that open a window of their own, each a child of `window`.
+    // The entries that open a window of their own, each over the main window, whichever window
+    // the menu was opened in (`window`, whose colours the colour dialog starts from).
     void ChooseDigitColour(QWidget *window);
-    void ShowKeyboardShortcuts(QWidget *window);
+    void ShowKeyboardShortcuts();
+    // Asks for the message to the speaker and shows it.
+    void AskForMessage();
+    // The messages shown last, the latest first.
+    QStringList RecentMessages() const { return m_recentMessages; }
+    void SetRecentMessages(const QStringList &messages) { m_recentMessages = messages; }
     // The text of the list of keys.
     QString KeyboardShortcutsText() const;
 
@@ -50,6 +58,8 @@ private:
     void refreshChecks(QWidget *window);
     void addVolumes(QMenu *menu);
     void addScreens(QMenu *menu);
+    // The message to the speaker, more or less time, the black screen.
+    void addRoomEntries(QMenu *menu);
 
     QWidget *m_mainWindow;
     ClockViewController &m_clockView;
@@ -57,6 +67,7 @@ private:
     QAction *m_clockViewAction;
     QAction *m_flashAction;
     QHash<QWidget *, WindowActions> m_windows;
+    QStringList m_recentMessages;
 };
 
 } // namespace dorvane

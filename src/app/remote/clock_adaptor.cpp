@@ -15,6 +15,8 @@ bool ClockAdaptor::CountingDown() const { return m_commands.Status().countingDow
 QString ClockAdaptor::Display() const { return m_commands.Status().display; }
 int ClockAdaptor::RemainingSeconds() const { return m_commands.Status().remainingSeconds; }
 bool ClockAdaptor::Expired() const { return m_commands.Status().expired; }
+QString ClockAdaptor::Message() const { return m_commands.Status().message; }
+bool ClockAdaptor::Blank() const { return m_commands.Status().blank; }
 
 void ClockAdaptor::Start() { answer(m_commands.Start()); }
 void ClockAdaptor::Stop() { answer(m_commands.Stop()); }
@@ -27,6 +29,10 @@ void ClockAdaptor::SetAllowance(int hours, int minutes, int seconds)
 
 void ClockAdaptor::ShowClockView(bool shown) { answer(m_commands.ShowClockView(shown)); }
 void ClockAdaptor::Activate() { answer(m_commands.Activate()); }
+void ClockAdaptor::AddSeconds(int seconds) { answer(m_commands.AddSeconds(seconds)); }
+void ClockAdaptor::ShowMessage(const QString &text) { answer(m_commands.ShowMessage(text)); }
+void ClockAdaptor::ClearMessage() { answer(m_commands.ClearMessage()); }
+void ClockAdaptor::SetBlank(bool blank) { answer(m_commands.SetBlank(blank)); }
 
 void ClockAdaptor::answer(const CommandResult &result)
 {

@@ -18,6 +18,8 @@ class ClockAdaptor final : public QDBusAbstractAdaptor
     Q_PROPERTY(QString Display READ Display)
     Q_PROPERTY(int RemainingSeconds READ RemainingSeconds)
     Q_PROPERTY(bool Expired READ Expired)
+    Q_PROPERTY(QString Message READ Message)
+    Q_PROPERTY(bool Blank READ Blank)
 
 public:
     // Exported as part of `exported`, which the bus calls on; `call` is that same object's
@@ -29,6 +31,8 @@ public:
     QString Display() const;
     int RemainingSeconds() const;
     bool Expired() const;
+    QString Message() const;
+    bool Blank() const;
 
 public slots:
     void Start();
@@ -40,6 +44,14 @@ public slots:
     void ShowClockView(bool shown);
     // Brings the main window to the front.
     void Activate();
+    // Adds seconds to a count-down's time left, or takes them away; refused for a count-up or
+    // after the time is up.
+    void AddSeconds(int seconds);
+    // The line of text for the speaker; too long is OutOfRange, an empty one clears it.
+    void ShowMessage(const QString &text);
+    void ClearMessage();
+    // Blacks out the clock view, or shows it again.
+    void SetBlank(bool blank);
 
 private:
     // An error goes back to the caller under the interface's name for its kind.

@@ -48,6 +48,18 @@ void RemoteClient::run()
     case RemoteRequest::Action::HideClockView:
         callClock(QStringLiteral("ShowClockView"), {m_request.action == RemoteRequest::Action::ShowClockView});
         break;
+    case RemoteRequest::Action::ShowMessage:
+        callClock(QStringLiteral("ShowMessage"), {m_request.message});
+        break;
+    case RemoteRequest::Action::ClearMessage:
+        callClock(QStringLiteral("ClearMessage"));
+        break;
+    case RemoteRequest::Action::SetBlank:
+        callClock(QStringLiteral("SetBlank"), {m_request.blank});
+        break;
+    case RemoteRequest::Action::AddSeconds:
+        callClock(QStringLiteral("AddSeconds"), {m_request.seconds});
+        break;
     case RemoteRequest::Action::Status:
         if (m_request.follow)
             follow();

@@ -8,6 +8,8 @@ const QString kCountingDown = QStringLiteral("CountingDown");
 const QString kDisplay = QStringLiteral("Display");
 const QString kRemainingSeconds = QStringLiteral("RemainingSeconds");
 const QString kExpired = QStringLiteral("Expired");
+const QString kMessage = QStringLiteral("Message");
+const QString kBlank = QStringLiteral("Blank");
 } // namespace
 
 QVariantMap propertiesOf(const ClockStatus &status)
@@ -16,7 +18,9 @@ QVariantMap propertiesOf(const ClockStatus &status)
             {kCountingDown, status.countingDown},
             {kDisplay, status.display},
             {kRemainingSeconds, status.remainingSeconds},
-            {kExpired, status.expired}};
+            {kExpired, status.expired},
+            {kMessage, status.message},
+            {kBlank, status.blank}};
 }
 
 QVariantMap changedProperties(const ClockStatus &before, const ClockStatus &after)
@@ -35,6 +39,8 @@ void applyProperties(ClockStatus &status, const QVariantMap &properties)
     status.display = properties.value(kDisplay, status.display).toString();
     status.remainingSeconds = properties.value(kRemainingSeconds, status.remainingSeconds).toInt();
     status.expired = properties.value(kExpired, status.expired).toBool();
+    status.message = properties.value(kMessage, status.message).toString();
+    status.blank = properties.value(kBlank, status.blank).toBool();
 }
 
 QString statusLine(const ClockStatus &status)

@@ -3,7 +3,9 @@
 #include "app/clock_view/clock_view_controller.h"
 #include "app/clock_view/tclockviewform.h"
 #include "app/clock_view/time_up_flash.h"
+#include "app/main_window/message_dialog.h"
 #include "app/main_window/view_menu.h"
+#include "app/commands/clock_commands.h"
 #include "app/window_modes.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -153,9 +156,10 @@ TEST_F(ClockViewTest, StartingFromTheViewIsRefusedWithTheSameBox)
     setAllowance(0, 0);
     view()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view()));
-    const bool shown = expectModalBox([&] { press(Qt::Key_Space); }, [](QMessageBox *box) {
+    const bool shown = expectModalBox([&] { press(Qt::Key_Space); }, [&](QMessageBox *box) {
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
         EXPECT_EQ(box->text(), QStringLiteral("Time Allowance must be set if counting down."));
+        EXPECT_EQ(box->parentWidget(), m_window.get()) << "over the main window, not in front of the room";
     });
     EXPECT_TRUE(shown);
     EXPECT_FALSE(m_window->timer()->Enabled());
@@ -340,7 +344,10 @@ TEST_F(ClockViewTest, RightClickOnTheClockOpensTheMenuAndOnTheInputsDoesNot)
             if (!action->isSeparator())
                 entries << action->text() + (action->shortcut().isEmpty() ? QString() : QLatin1Char('\t') + action->shortcut().toString());
         EXPECT_EQ(entries, QStringList({QStringLiteral("Clock view\tF10"), QStringLiteral("Full screen\tF11"),
-                                        QStringLiteral("Always on top\tCtrl+T"), QStringLiteral("Digit colour\u2026"),
+                                        QStringLiteral("Always on top\tCtrl+T"), QStringLiteral("Message\u2026"),
+                                        QStringLiteral("Clear message"), QStringLiteral("+1 minute"),
+                                        QStringLiteral("\u22121 minute"), QStringLiteral("Black screen"),
+                                        QStringLiteral("Digit colour\u2026"),
                                         QStringLiteral("Flash at time up"), QStringLiteral("Voice volume"),
                                         QStringLiteral("Show clock on"),
                                         QStringLiteral("Keyboard shortcuts")}));
@@ -352,7 +359,8 @@ TEST_F(ClockViewTest, TheDigitColourChosenInTheDialogColoursBothWindows)
 {
     openWithView();
     m_window->viewMenu().ChooseDigitColour(view());
-    auto *dialog = view()->findChild<QColorDialog *>(QStringLiteral("DigitColourDialog"));
+    // Asked for in the view, it opens over the main window.
+    auto *dialog = m_window->findChild<QColorDialog *>(QStringLiteral("DigitColourDialog"));
     ASSERT_NE(dialog, nullptr);
     dialog->setCurrentColor(QColor(255, 255, 0));
     dialog->accept();
@@ -369,8 +377,94 @@ TEST_F(ClockViewTest, TheListOfKeysNamesTheKeysTheActionsHave)
     };
     for (const QString &expected : {row("F10", "show or hide the clock view"), row("Ctrl+T", "always on top on or off"),
                                     row("Space, Page Down, Right", "start the clock, or stop it when it runs"),
-                                    row("Home", "reset the clock"), row("Esc", "leave full screen")})
+                                    row("Home", "reset the clock"), row("Esc", "leave full screen"),
+                                    row("+", "a minute more for a count-down"), row("-", "a minute less for a count-down"),
+                                    row("B, .", "black screen on or off; the clock goes on")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+}
+
+TEST_F(ClockViewTest, TheRoomsKeysGiveOrTakeAMinuteAndBlackTheViewOut)
+{
+    openWithView();
+    QTest::keyClick(view(), Qt::Key_Plus);
+    EXPECT_EQ(display(), QStringLiteral("00 06 00"));
+    QTest::keyClick(view(), Qt::Key_Plus, Qt::ShiftModifier); // where "+" is typed with Shift
+    QTest::keyClick(view(), Qt::Key_Minus, Qt::KeypadModifier);
+    QTest::keyClick(view(), Qt::Key_Plus, Qt::ControlModifier); // the toolkit's zoom, not a minute
+    EXPECT_EQ(display(), QStringLiteral("00 06 00"));
+
+    QTest::keyClick(view(), Qt::Key_B);
+    EXPECT_TRUE(m_window->commands().Status().blank);
+    QTest::keyClick(view(), Qt::Key_Period, Qt::KeypadModifier);
+    EXPECT_FALSE(m_window->commands().Status().blank);
+
+    writePublished(control("rgDirection"), QStringLiteral("ItemIndex"), 1);
+    click("btnReset");
+    view()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view()));
+    EXPECT_TRUE(expectModalBox([&] { QTest::keyClick(view(), Qt::Key_Minus); }, [&](QMessageBox *box) {
+        EXPECT_EQ(box->text(), QStringLiteral("Time can be added or taken away only while counting down."));
+        EXPECT_EQ(box->parentWidget(), m_window.get());
+    }));
+    EXPECT_EQ(display(), QStringLiteral("00 00 00"));
+}
+
+TEST_F(ClockViewTest, TheMenuSetsTheMessageRemembersTheLastOnesAndGivesMinutesAndTheBlackScreen)
+{
+    openWithView();
+    const auto entry = [&](const char *name) {
+        QMenu *menu = m_window->viewMenu().Popup(view(), view()->mapToGlobal(QPoint(10, 10)));
+        QAction *action = menu->findChild<QAction *>(QLatin1String(name));
+        menu->close();
+        return action;
+    };
+    const auto typeMessage = [&](const QString &text) {
+        entry("actMessage")->trigger();
+        MessageDialog *dialog = nullptr; // those closed before are deleted later
+        for (MessageDialog *open : m_window->findChildren<MessageDialog *>())
+            if (open->isVisible())
+                dialog = open;
+        ASSERT_NE(dialog, nullptr) << "over the main window";
+        dialog->Field()->setEditText(text);
+        dialog->accept();
+    };
+    EXPECT_FALSE(entry("actClearMessage")->isEnabled()) << "no message to clear";
+    typeMessage(QStringLiteral("Wrap up"));
+    EXPECT_EQ(m_window->commands().Status().message, QStringLiteral("Wrap up"));
+    for (const char *text : {"Questions", "  Wrap   up ", "Five minutes"})
+        typeMessage(QLatin1String(text));
+    EXPECT_EQ(m_window->viewMenu().RecentMessages(),
+              (QStringList{QStringLiteral("Five minutes"), QStringLiteral("Wrap up"), QStringLiteral("Questions")}));
+    QAction *clear = entry("actClearMessage");
+    ASSERT_TRUE(clear->isEnabled());
+    clear->trigger();
+    EXPECT_TRUE(m_window->commands().Status().message.isEmpty());
+
+    entry("actAddMinute")->trigger();
+    EXPECT_EQ(display(), QStringLiteral("00 06 00"));
+    entry("actTakeMinute")->trigger();
+    entry("actTakeMinute")->trigger();
+    EXPECT_EQ(display(), QStringLiteral("00 04 00"));
+    QAction *blank = entry("actBlank");
+    EXPECT_FALSE(blank->isChecked());
+    blank->trigger();
+    EXPECT_TRUE(m_window->commands().Status().blank);
+    EXPECT_TRUE(entry("actBlank")->isChecked());
+
+    // The list comes back at the next start, in the dialog too.
+    m_window->close();
+    EXPECT_TRUE(settingsText().contains("Message1=Five minutes\nMessage2=Wrap up\nMessage3=Questions\n"))
+        << settingsText().toStdString();
+    m_window = std::make_unique<TMainForm>(m_env);
+    m_window->show();
+    m_window->viewMenu().AskForMessage();
+    auto *dialog = m_window->findChild<MessageDialog *>(QStringLiteral("MessageDialog"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->Field()->count(), 3);
+    EXPECT_EQ(dialog->Field()->itemText(0), QStringLiteral("Five minutes"));
+    EXPECT_TRUE(dialog->Text().isEmpty());
+    dialog->reject();
+    EXPECT_TRUE(m_window->commands().Status().message.isEmpty()) << "a message is not kept from one run to the next";
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -156,6 +158,35 @@ TEST_F(RemoteCommandLineTest, DrivesTheRunningClockWhileASecondOneRunsWithoutThe
     ASSERT_TRUE(m_follower.waitForFinished(30000));
     EXPECT_EQ(m_follower.exitCode(), 3);
     EXPECT_EQ(m_follower.readAllStandardError(), QByteArray("Dorvane: the clock has ended\n"));
+}
+
+TEST_F(RemoteCommandLineTest, TheRoomsOptionsReachTheRunningClock)
+{
+    startClock(m_firstClock);
+    ASSERT_TRUE(waitLong([&] { return clockAnswers(); }));
+    const auto property = [&](const char *name) {
+        QDBusMessage get = QDBusMessage::createMethodCall(dorvane::remote::serviceName(),
+                                                          QLatin1String(dorvane::remote::kObjectPath),
+                                                          QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                          QStringLiteral("Get"));
+        get.setArguments({QLatin1String(dorvane::remote::kInterface), QLatin1String(name)});
+        return m_caller.call(get).arguments().value(0).value<QDBusVariant>().variant();
+    };
+
+    EXPECT_EQ(run({QStringLiteral("--set"), QStringLiteral("0:0:30")}).exitCode, 0);
+    EXPECT_EQ(run({QStringLiteral("--add"), QStringLiteral("-10")}).exitCode, 0);
+    EXPECT_EQ(run({QStringLiteral("--status")}).output, QStringLiteral("stopped 00 00 20\n"));
+
+    EXPECT_EQ(run({QStringLiteral("--message"), QStringLiteral("Questions")}).exitCode, 0);
+    EXPECT_EQ(property("Message"), QVariant(QStringLiteral("Questions")));
+    EXPECT_EQ(run({QStringLiteral("--blank"), QStringLiteral("on")}).exitCode, 0);
+    EXPECT_EQ(property("Blank"), QVariant(true));
+    EXPECT_EQ(run({QStringLiteral("--clear-message")}).exitCode, 0);
+    EXPECT_EQ(property("Message"), QVariant(QString()));
+
+    Finished finished = run({QStringLiteral("--message"), QString(201, QLatin1Char('x'))});
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_EQ(finished.errors, QStringLiteral("Dorvane: A message must be at most 200 characters, not 201.\n"));
 }
 
 } // namespace

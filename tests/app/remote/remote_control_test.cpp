@@ -83,10 +83,11 @@ protected:
     }
 
     // The method's answer, with a check that no box opened meanwhile.
-    QDBusMessage callWithNoBox(const QString &method)
+    QDBusMessage callWithNoBox(const QString &method, const QVariantList &arguments = {})
     {
         QDBusMessage reply;
-        EXPECT_FALSE(expectModalBox([&] { reply = call(method); }, [](QMessageBox *) {})) << method.toStdString();
+        EXPECT_FALSE(expectModalBox([&] { reply = call(method, arguments); }, [](QMessageBox *) {}))
+            << method.toStdString();
         return reply;
     }
 
@@ -233,6 +234,46 @@ TEST_F(RemoteControlTest, PropertiesChangeOnceAtEachTickAndAtEachChange)
     tick();
     EXPECT_EQ(property("Display"), QVariant(QStringLiteral("00 00 02")));
     EXPECT_EQ(property("Expired"), QVariant(true));
+}
+
+TEST_F(RemoteControlTest, MoreTimeTheMessageAndTheBlankScreenAnswerAsTheirCommands)
+{
+    TMainForm &w = openClock();
+    call(QStringLiteral("SetAllowance"), {0, 0, 30});
+    call(QStringLiteral("Start"));
+    tick(2);
+    EXPECT_EQ(call(QStringLiteral("AddSeconds"), {60}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(display(), QStringLiteral("00 01 28")) << "the main window's digits show the new time";
+    EXPECT_EQ(property("RemainingSeconds"), QVariant(88));
+    EXPECT_TRUE(w.timer()->Enabled());
+
+    ChangeRecorder recorder;
+    ASSERT_TRUE(connection("caller").connect(remote::serviceName(), QLatin1String(remote::kObjectPath),
+                                             QStringLiteral("org.freedesktop.DBus.Properties"),
+                                             QStringLiteral("PropertiesChanged"), &recorder,
+                                             SLOT(changed(QString, QVariantMap, QStringList))));
+    EXPECT_EQ(call(QStringLiteral("ShowMessage"), {QStringLiteral("Wrap up")}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(property("Message"), QVariant(QStringLiteral("Wrap up")));
+    EXPECT_EQ(call(QStringLiteral("SetBlank"), {true}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(property("Blank"), QVariant(true));
+    call(QStringLiteral("ClearMessage"));
+    ASSERT_TRUE(DORVANE_WAIT_FOR(recorder.received.size() >= 3));
+    EXPECT_EQ(recorder.received, (QList<QVariantMap>{{{QStringLiteral("Message"), QStringLiteral("Wrap up")}},
+                                                     {{QStringLiteral("Blank"), true}},
+                                                     {{QStringLiteral("Message"), QString()}}}));
+
+    const QDBusMessage tooLong = call(QStringLiteral("ShowMessage"), {QString(201, QLatin1Char('x'))});
+    EXPECT_EQ(tooLong.errorName(), QLatin1String(remote::kOutOfRangeError));
+    EXPECT_EQ(property("Message"), QVariant(QString()));
+
+    // A count-up is refused to the caller, with no box.
+    click("btnStop");
+    writePublished(control("rgDirection"), QStringLiteral("ItemIndex"), 1);
+    call(QStringLiteral("Reset"));
+    const QDBusMessage refused = callWithNoBox(QStringLiteral("AddSeconds"), {60});
+    EXPECT_EQ(refused.errorName(), QLatin1String(remote::kRefusedError));
+    EXPECT_EQ(refused.errorMessage(), QStringLiteral("Time can be added or taken away only while counting down."));
+    EXPECT_EQ(display(), QStringLiteral("00 00 00"));
 }
 
 TEST_F(RemoteControlTest, OnlyTheClocksInterfaceIsReachableAndItsPropertiesAreReadOnly)
