@@ -30,7 +30,7 @@ virtual_display=(
 testing=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  "${virtual_display[@]}" openbox x11-utils x11-xserver-utils xdotool imagemagick
+  "${virtual_display[@]}" openbox x11-utils xdotool imagemagick
   dbus-daemon at-spi2-core
   desktop-file-utils appstream groff-base
   # A screen reader that writes what it says to a file, on the accessibility bus.
