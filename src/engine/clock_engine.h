@@ -36,6 +36,7 @@ public:
     void AdvanceClock();
 
     void ShowDirection();
+    // Paints the clock in `colour` as its normal colour.
     void SetClockColour(ColourValue colour);
 
     const ClockState &state() const { return m_state; }
@@ -43,6 +44,7 @@ public:
 private:
     void showShownDigits();
     void runColourCues();
+    void paintCue(ClockCue cue, ColourValue colour);
     void runAnnouncement();
 
     WindowPort &m_port;
