@@ -5,10 +5,11 @@
 
 namespace dorvane {
 class ClockViewKeys;
+class StageView;
 }
 
-// The clock alone, for the front of a room: the three digit fields and the two arrows, laid out
-// from its own layout description by its own elastic component, and a "Paused" badge. It has
+// The clock alone, for the front of a room: its picture fills the window, and a "Paused" badge,
+// laid out from its own layout description by its own elastic component, stands over it. It has
 // no inputs: the keys a presentation remote sends are its keys' actions, and a right-click becomes
 // a request. Closing it only hides it.
 class TClockViewForm final : public TForm
@@ -19,6 +20,8 @@ public:
 
     // The named control of the layout.
     QWidget *control(const char *name) const;
+
+    dorvane::StageView *Stage() const { return m_stage; }
 
     bool Paused() const;
     void SetPaused(bool paused);
@@ -32,7 +35,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     dorvane::ClockViewKeys *m_keys = nullptr;
+    dorvane::StageView *m_stage;
 };
