@@ -30,9 +30,14 @@ QRectF unite(const QRectF &a, const QRectF &b)
 Layout layOut(const QString &text, const QFont &font)
 {
     const QFontMetricsF metrics(font);
+    // Every digit's cell is as wide as the widest digit and as tall as all digits together: the
+    // round ones reach a little lower and higher than the others.
     qreal digitCell = 0;
-    for (char c = '0'; c <= '9'; ++c)
+    QRectF digitsInk;
+    for (char c = '0'; c <= '9'; ++c) {
         digitCell = std::max(digitCell, metrics.horizontalAdvance(QLatin1Char(c)));
+        digitsInk = unite(digitsInk, metrics.tightBoundingRect(QString(QLatin1Char(c))));
+    }
     Layout layout;
     qreal x = 0;
     for (const QChar c : text) {
@@ -45,7 +50,8 @@ Layout layOut(const QString &text, const QFont &font)
         layout.cells.push_back(ink);
         if (!ink.isEmpty()) {
             layout.ink = unite(layout.ink, ink);
-            layout.box = unite(layout.box, ink.united(QRectF(x, ink.top(), cell, ink.height())));
+            const QRectF box = c.isDigit() ? QRectF(x, digitsInk.top(), cell, digitsInk.height()) : ink;
+            layout.box = unite(layout.box, ink.united(box));
         }
         x += cell;
     }

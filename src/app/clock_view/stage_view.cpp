@@ -58,6 +58,7 @@ StageView::StageView(QWidget *parent) : QWidget(parent)
 
 void StageView::SetStatus(const ClockStatus &status)
 {
+    const std::optional<qreal> progressBefore = progress();
     const ClockStatus before = std::exchange(m_status, status);
     if (before.blank != status.blank || before.message != status.message || before.countingDown != status.countingDown) {
         relayout();
@@ -65,8 +66,8 @@ void StageView::SetStatus(const ClockStatus &status)
     }
     if (before.display != status.display || before.allowanceSeconds != status.allowanceSeconds)
         lineChanged();
-    if (before.remainingSeconds != status.remainingSeconds && !m_picture.progressTrack.isEmpty())
-        update(m_picture.progressTrack.toAlignedRect());
+    if (progressBefore != progress())
+        progressChanged(progressBefore);
     describe();
 }
 
@@ -260,6 +261,17 @@ void StageView::lineChanged()
     describe();
 }
 
+void StageView::progressChanged(std::optional<qreal> before)
+{
+    const QRectF track = m_picture.progressTrack;
+    if (track.isEmpty())
+        return;
+    // Only the stretch of the bar between the two ends.
+    const qreal from = track.width() * before.value_or(0);
+    const qreal to = track.width() * progress().value_or(0);
+    update(QRectF(std::min(from, to), track.top(), std::abs(to - from), track.height()).toAlignedRect().adjusted(-1, 0, 1, 0));
+}
+
 void StageView::describe()
 {
     QString text;
@@ -287,26 +299,28 @@ void StageView::paintEvent(QPaintEvent *event)
         painter.fillRect(event->rect(), Qt::black);
         return;
     }
-    painter.fillRect(event->rect(), m_background);
+    for (const QRect &r : event->region())
+        painter.fillRect(r, m_background);
     const QColor ink = DigitColour();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.setPen(ink);
     painter.setFont(m_picture.line.font);
-    const QRect dirty = event->rect();
+    // The glyphs are large: only those the region to paint reaches are drawn.
+    const QRegion &dirty = event->region();
     for (int i = 0; i < m_picture.line.origins.size() && i < m_line.text.size(); ++i)
-        if (m_picture.line.cells[i].toAlignedRect().adjusted(-2, -2, 2, 2).intersects(dirty))
+        if (dirty.intersects(m_picture.line.cells[i].toAlignedRect().adjusted(-2, -2, 2, 2)))
             painter.drawText(m_picture.line.origins[i], QString(m_line.text[i]));
-    if (m_picture.marker.intersects(dirty))
+    if (dirty.intersects(m_picture.marker.toAlignedRect()))
         paintMarker(painter, ink);
-    if (m_messageShown && m_picture.message.intersects(dirty)) {
+    if (m_messageShown && dirty.intersects(m_picture.message.toAlignedRect())) {
         painter.setFont(m_picture.messageFont);
         painter.drawText(m_picture.message, Qt::AlignCenter, m_status.message);
     }
-    if (m_picture.timeOfDay.intersects(dirty)) {
+    if (dirty.intersects(m_picture.timeOfDay.toAlignedRect())) {
         painter.setFont(m_picture.timeOfDayFont);
         painter.drawText(m_picture.timeOfDay, Qt::AlignRight | Qt::AlignTop, m_timeOfDay);
     }
-    if (const std::optional<qreal> share = progress(); share && m_picture.progressTrack.intersects(dirty)) {
+    if (const std::optional<qreal> share = progress(); share && dirty.intersects(m_picture.progressTrack.toAlignedRect())) {
         QColor track = ink;
         track.setAlphaF(0.25);
         painter.fillRect(m_picture.progressTrack, track);

@@ -73,6 +73,7 @@ private:
     void relayout();
     // A change of the line alone: only the characters that changed are repainted.
     void lineChanged();
+    void progressChanged(std::optional<qreal> before);
     // What a screen reader says of the view.
     void describe();
     void paintMarker(QPainter &painter, const QColor &ink) const;
