@@ -23,6 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 bash scripts/wm-display.sh start "$state" wide=1920x1080 projector=1280x960 > /dev/null
+export DBUS_SESSION_BUS_ADDRESS
 
 # Waits up to ten seconds for a command to succeed.
 wait_until() {
@@ -41,6 +42,7 @@ shoot() {
   python3 tools/stage_measure.py "$state/measure.ppm" "$name"
 }
 
+declare -A sizes=([wide]=1920x1080 [projector]=1280x960)
 for screen in wide projector; do
   display=":$(cat "$state/$screen.display")"
   home="$state/$screen-clock"
@@ -59,19 +61,24 @@ Yes=1
 Seconds=10
 [View]
 ClockView=1
-ClockFullScreen=1
 ClockOvertime=1
 ClockMessageFlash=0
 INI
   dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3> "$state/$screen.bus" 4> "$state/$screen.buspid"
   bus_pids+=("$(cat "$state/$screen.buspid")")
-  export DBUS_SESSION_BUS_ADDRESS
   DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$state/$screen.bus")
   DISPLAY=$display QT_QPA_PLATFORM=xcb "$home/Dorvane" > "$state/$screen.log" 2>&1 &
   clock_pids+=("$!")
   clock() { "$home/Dorvane" "$@"; }
   wait_until clock --status
-  sleep 1 # the view is full screen
+  # The view comes back shown; F11 in it makes it full screen on this screen.
+  wait_until env DISPLAY="$display" xdotool search --name '^Dorvane Clock$'
+  view=$(DISPLAY=$display xdotool search --name '^Dorvane Clock$' | head -n 1)
+  DISPLAY=$display xdotool windowactivate --sync "$view" key F11
+  full_screen() {
+    [ "$(DISPLAY=$display xdotool getwindowgeometry "$view" | sed -n 's/.*Geometry: //p')" = "${sizes[$screen]}" ]
+  }
+  wait_until full_screen || echo "$screen: the clock view did not go full screen" >&2
 
   clock --set 12:34 && clock --start
   sleep 1.2
