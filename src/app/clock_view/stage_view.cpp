@@ -23,14 +23,6 @@ constexpr qreal kMessageHeight = 0.14; // the message line
 constexpr qreal kGap = 0.02;
 constexpr qreal kProgressHeight = 0.012;
 
-QString zeros(QString text)
-{
-    for (QChar &c : text)
-        if (c.isDigit())
-            c = QLatin1Char('0');
-    return text;
-}
-
 // The pixel size at which `text` in `font` fills `room` at most, by its advance and its line height.
 QFont fittedFont(QFont font, const QString &text, const QSizeF &room)
 {
@@ -157,7 +149,7 @@ StageView::Line StageView::lineNow() const
     if (m_status.blank)
         return {};
     if (m_options.timeOfDayOnly)
-        return {m_timeOfDay, zeros(m_timeOfDay)};
+        return {m_timeOfDay, ShapeOf(m_timeOfDay)};
     const TimeLine line = overtimeShown() ? OvertimeLineOf(*m_overtime, m_options.alwaysShowHours)
                                           : TimeLineOf(m_status, m_options.alwaysShowHours);
     return {line.text, line.shape};

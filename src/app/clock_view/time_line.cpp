@@ -15,15 +15,15 @@ QString format(int hours, int minutes, int seconds, bool withHours)
     return QStringLiteral("%1:%2").arg(minutes).arg(two(seconds));
 }
 
-QString zeros(QString text)
+} // namespace
+
+QString ShapeOf(QString text)
 {
     for (QChar &c : text)
         if (c.isDigit())
             c = QLatin1Char('0');
     return text;
 }
-
-} // namespace
 
 TimeLine TimeLineOf(const ClockStatus &status, bool alwaysHours)
 {
@@ -37,7 +37,7 @@ TimeLine TimeLineOf(const ClockStatus &status, bool alwaysHours)
     TimeLine line;
     line.text = format(hours, minutes, seconds, withHours);
     const QString longest = format(allowance / 3600, allowance % 3600 / 60, allowance % 60, withHours);
-    line.shape = zeros(longest.size() > line.text.size() ? longest : line.text);
+    line.shape = ShapeOf(longest.size() > line.text.size() ? longest : line.text);
     return line;
 }
 
@@ -47,7 +47,7 @@ TimeLine OvertimeLineOf(int seconds, bool alwaysHours)
     const int hours = seconds / 3600;
     TimeLine line;
     line.text = QLatin1Char('+') + format(hours, seconds % 3600 / 60, seconds % 60, alwaysHours || hours > 0);
-    line.shape = zeros(line.text);
+    line.shape = ShapeOf(line.text);
     return line;
 }
 

@@ -16,6 +16,8 @@ struct TimeLine
 };
 
 TimeLine TimeLineOf(const ClockStatus &status, bool alwaysHours);
+// The text with every digit a zero: the shape a font is sized for.
+QString ShapeOf(QString text);
 // The time past the end of a count-down: "+0:42", "+1:00:05".
 TimeLine OvertimeLineOf(int seconds, bool alwaysHours);
 

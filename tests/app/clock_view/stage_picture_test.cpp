@@ -206,6 +206,9 @@ TEST_F(StagePicture, AMessageIsDrawnUnderTheTimeAndABlankScreenIsBlackWhateverEl
     view.SetStatus(status);
     const QRect messageInk = inkUnderTheTime();
     EXPECT_GT(messageInk.width(), 100);
+    view.SetMessageShown(false); // the dark half of its flash
+    EXPECT_LT(inkUnderTheTime().width(), 40);
+    view.SetMessageShown(true);
     EXPECT_TRUE(QRect(24, 13, 592, 334).contains(messageInk));
     EXPECT_TRUE(view.accessibleDescription().endsWith(QStringLiteral("Wrap up")));
 
@@ -219,6 +222,21 @@ TEST_F(StagePicture, AMessageIsDrawnUnderTheTimeAndABlankScreenIsBlackWhateverEl
     const QImage blank = picture();
     EXPECT_TRUE(inkOf(blank, Qt::black, blank.rect()).isEmpty());
     EXPECT_EQ(view.accessibleDescription(), QStringLiteral("Blank screen"));
+}
+
+TEST_F(StagePicture, TimeOfDayOnlyShowsTheTimeOfDayAloneAsLargeAsItFits)
+{
+    StageOptions options;
+    options.timeOfDayOnly = true;
+    view.SetOptions(options);
+    view.SetTimeOfDay(QStringLiteral("14:05"));
+    EXPECT_EQ(view.LineText(), QStringLiteral("14:05"));
+    const QImage image = picture();
+    const QRect ink = inkOf(image, Qt::yellow, image.rect());
+    EXPECT_GT(ink.width(), 640 * 0.85);
+    EXPECT_TRUE(QRect(24, 13, 592, 334).contains(ink)) << str(ink);
+    EXPECT_TRUE(view.LineInk().toAlignedRect().adjusted(-2, -2, 2, 2).contains(ink))
+        << "nothing but the line, no marker: " << str(ink);
 }
 
 TEST_F(StagePicture, TheProgressBarShowsTheShareOfTheAllowanceUsed)
