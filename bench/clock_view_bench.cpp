@@ -42,15 +42,13 @@ double cpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// Counts the paints of the view's picture, its badge and the view itself, and the pixels they
-// cover.
+// Counts the paints of the view's picture and of the view itself, and the pixels they cover.
 class PaintCounter final : public QObject
 {
 public:
     explicit PaintCounter(TClockViewForm &view)
     {
         watch(view.Stage());
-        watch(view.control("lblPaused"));
         watch(&view);
     }
     void reset()

@@ -90,12 +90,10 @@ void ClockViewController::create()
     // as any other: on any screen, in the task bar, above or below the main window.
     m_form = std::make_unique<TClockViewForm>();
     m_form->setWindowIcon(m_mainWindow->windowIcon());
-    m_form->SetPaused(m_paused);
     m_form->SetKeys(m_keys);
     m_stage = m_form->Stage();
-    const ClockStatus status = m_commands.Status();
-    m_form->SetPaused(m_paused && !status.blank);
-    m_stage->SetStatus(status);
+    m_form->SetPaused(m_paused);
+    m_stage->SetStatus(m_commands.Status());
     m_stage->SetDigitColours(m_digits);
     showOptions();
     m_mirror = new ClockMirror(m_mainWindow, m_commands, m_stage);
@@ -123,7 +121,6 @@ void ClockViewController::statusChanged(const ClockStatus &now, const ClockStatu
     if (!m_stage)
         return;
     m_stage->SetStatus(now);
-    m_form->SetPaused(m_paused && !now.blank);
 }
 
 void ClockViewController::SetOptions(const StageOptions &options)
@@ -224,7 +221,7 @@ void ClockViewController::SetPaused(bool paused)
 {
     m_paused = paused;
     if (m_form)
-        m_form->SetPaused(paused && !m_commands.Status().blank);
+        m_form->SetPaused(paused);
 }
 
 void ClockViewController::SetFlashAtTimeUp(bool on)

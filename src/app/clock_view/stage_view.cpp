@@ -19,6 +19,7 @@ namespace {
 // Shares of the view's height.
 constexpr qreal kCornerHeight = 0.07;  // the time of day in its corner
 constexpr qreal kMarkerHeight = 0.05;  // the direction marker
+constexpr qreal kBadgeHeight = 0.07;   // "Paused", in the marker's place
 constexpr qreal kMessageHeight = 0.14; // the message line
 constexpr qreal kGap = 0.02;
 constexpr qreal kProgressHeight = 0.012;
@@ -111,6 +112,14 @@ void StageView::SetTimeOfDay(const QString &text)
         update(m_picture.timeOfDay.toAlignedRect());
 }
 
+void StageView::SetPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    relayout();
+}
+
 void StageView::SetMessageShown(bool shown)
 {
     if (shown == m_messageShown)
@@ -190,10 +199,12 @@ void StageView::relayout()
         return;
     }
 
-    const bool marker = m_options.directionMarker && !overtimeShown();
+    const bool marker = m_options.directionMarker && !overtimeShown() && !m_paused;
     const bool message = !m_status.message.isEmpty();
     const qreal top = m_options.timeOfDay ? (kCornerHeight + kGap) * h : 0;
-    const qreal bottom = ((marker ? kMarkerHeight + kGap : 0) + (message ? kMessageHeight + kGap : 0)) * h;
+    // The marker's place is the badge's size, so that a pause moves nothing.
+    const bool underLine = m_options.directionMarker || m_paused;
+    const qreal bottom = ((underLine ? kBadgeHeight + kGap : 0) + (message ? kMessageHeight + kGap : 0)) * h;
     // The same band above and below keeps the time in the middle of the view.
     const qreal band = std::min(std::max(top, bottom), content.height() / 3);
     m_picture.lineRoom = content.adjusted(0, band, 0, -band);
@@ -203,8 +214,17 @@ void StageView::relayout()
     if (marker) {
         const qreal size = kMarkerHeight * h;
         m_picture.marker = QRectF(content.center().x() - size * 0.6, y, size * 1.2, size);
-        y += size + kGap * h;
+    } else if (m_paused) {
+        const QString paused = QStringLiteral("Paused");
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(true);
+        const qreal height = kBadgeHeight * h;
+        m_picture.badgeFont = fittedFont(font, paused, QSizeF(content.width(), height * 0.75));
+        const qreal width = QFontMetricsF(m_picture.badgeFont).horizontalAdvance(paused) + height;
+        m_picture.badge = QRectF(content.center().x() - width / 2, y, width, height);
     }
+    if (underLine)
+        y += (kBadgeHeight + kGap) * h;
     if (message) {
         m_picture.message = QRectF(content.left(), y, content.width(), std::min(kMessageHeight * h, content.bottom() - y));
         QFont font(QStringLiteral("Arial"));
@@ -278,6 +298,8 @@ void StageView::describe()
     else
         text = QStringLiteral("%1, counting %2").arg(m_line.text, m_status.countingDown ? QStringLiteral("down")
                                                                                       : QStringLiteral("up"));
+    if (!m_status.blank && m_paused)
+        text += QStringLiteral(", paused");
     if (!m_status.blank && !m_status.message.isEmpty())
         text += QStringLiteral(". %1").arg(m_status.message);
     if (accessibleDescription() != text)
@@ -304,6 +326,14 @@ void StageView::paintEvent(QPaintEvent *event)
             painter.drawText(m_picture.line.origins[i], QString(m_line.text[i]));
     if (dirty.intersects(m_picture.marker.toAlignedRect()))
         paintMarker(painter, ink);
+    if (dirty.intersects(m_picture.badge.toAlignedRect())) {
+        // White on black whatever the clock's colour, as a badge over it.
+        painter.fillRect(m_picture.badge, Qt::black);
+        painter.setPen(Qt::white);
+        painter.setFont(m_picture.badgeFont);
+        painter.drawText(m_picture.badge, Qt::AlignCenter, QStringLiteral("Paused"));
+        painter.setPen(ink);
+    }
     if (m_messageShown && dirty.intersects(m_picture.message.toAlignedRect())) {
         painter.setFont(m_picture.messageFont);
         painter.drawText(m_picture.message, Qt::AlignCenter, m_status.message);

@@ -32,6 +32,8 @@ public:
     void SetTimeOfDay(const QString &text);
     // Off for the dark half of a message's flash.
     void SetMessageShown(bool shown);
+    // A "Paused" badge in the marker's place, while a started count is stopped.
+    void SetPaused(bool paused);
 
     const StageOptions &Options() const { return m_options; }
     // What is drawn: the big line ("4:38", "+0:42", the time of day alone), its ink, the colours.
@@ -57,6 +59,8 @@ private:
         QRectF lineRoom;
         LineFit line;
         QRectF marker;
+        QRectF badge;
+        QFont badgeFont;
         QRectF message;
         QFont messageFont;
         QRectF timeOfDay;
@@ -86,6 +90,7 @@ private:
     std::optional<int> m_overtime;
     QString m_timeOfDay;
     bool m_messageShown = true;
+    bool m_paused = false;
     Line m_line;
     Picture m_picture;
     QFont m_font;

@@ -3,7 +3,6 @@
 #include "app/clock_view/clock_view_keys.h"
 #include "app/clock_view/stage_view.h"
 #include "controls/base/layout_loader.h"
-#include "controls/display/tcustomlabel.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -18,8 +17,6 @@ TClockViewForm::TClockViewForm(QWidget *parent) : TForm(parent), m_stage(new Sta
     // Takes the keys itself: none of its fields can hold the focus.
     setFocusPolicy(Qt::StrongFocus);
     LayoutLoader::loadInto(this, LayoutLoader::readResource(QStringLiteral(":/layout/ClockViewForm.json")));
-    // Under the badge.
-    m_stage->lower();
     m_stage->setGeometry(rect());
 }
 
@@ -34,18 +31,10 @@ QWidget *TClockViewForm::control(const char *name) const
     return findChild<QWidget *>(QLatin1String(name));
 }
 
-bool TClockViewForm::Paused() const
-{
-    return !findChild<TLabel *>(QStringLiteral("lblPaused"))->Caption().isEmpty();
-}
-
 void TClockViewForm::SetPaused(bool paused)
 {
-    // The badge stays in the layout and is only drawn or not: the elastic layout gives every
-    // field back the visibility it had when it last hid them.
-    auto *badge = findChild<TLabel *>(QStringLiteral("lblPaused"));
-    badge->SetCaption(paused ? QStringLiteral("Paused") : QString());
-    badge->SetTransparent(!paused);
+    m_paused = paused;
+    m_stage->SetPaused(paused);
 }
 
 void TClockViewForm::keyPressEvent(QKeyEvent *event)

@@ -8,8 +8,8 @@ class ClockViewKeys;
 class StageView;
 }
 
-// The clock alone, for the front of a room: its picture fills the window, and a "Paused" badge,
-// laid out from its own layout description by its own elastic component, stands over it. It has
+// The clock alone, for the front of a room: its picture fills the window, "Paused" under the time
+// while a started count is stopped. The window is made from its own layout description. It has
 // no inputs: the keys a presentation remote sends are its keys' actions, and a right-click becomes
 // a request. Closing it only hides it.
 class TClockViewForm final : public TForm
@@ -23,7 +23,7 @@ public:
 
     dorvane::StageView *Stage() const { return m_stage; }
 
-    bool Paused() const;
+    bool Paused() const { return m_paused; }
     void SetPaused(bool paused);
     // The keys it answers; it takes every key, and does nothing with the others.
     void SetKeys(dorvane::ClockViewKeys *keys) { m_keys = keys; }
@@ -40,4 +40,5 @@ protected:
 private:
     dorvane::ClockViewKeys *m_keys = nullptr;
     dorvane::StageView *m_stage;
+    bool m_paused = false;
 };

@@ -202,6 +202,15 @@ TEST_F(StagePicture, AMessageIsDrawnUnderTheTimeAndABlankScreenIsBlackWhateverEl
         return inkOf(image, Qt::yellow, QRect(0, top, image.width(), image.height() - top));
     };
     EXPECT_LT(inkUnderTheTime().width(), 40);
+    // Paused: a black badge in the marker's place, and the time does not move.
+    const QRectF before = view.LineInk();
+    view.SetPaused(true);
+    EXPECT_EQ(view.LineInk(), before);
+    const QRect badge = inkUnderTheTime();
+    EXPECT_GT(badge.width(), 40);
+    EXPECT_EQ(picture().pixelColor(badge.left() + 1, badge.top() + 1), QColor(Qt::black));
+    view.SetPaused(false);
+
     status.message = QStringLiteral("Wrap up");
     view.SetStatus(status);
     const QRect messageInk = inkUnderTheTime();
