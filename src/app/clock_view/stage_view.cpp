@@ -105,9 +105,11 @@ void StageView::SetTimeOfDay(const QString &text)
 {
     if (text == m_timeOfDay)
         return;
-    m_timeOfDay = text;
+    const QString before = std::exchange(m_timeOfDay, text);
     if (m_options.timeOfDayOnly)
         lineChanged();
+    else if (m_options.timeOfDay && text.size() != before.size())
+        relayout(); // "9:59 AM" to "10:00 AM": a font for the longer text
     else if (m_options.timeOfDay)
         update(m_picture.timeOfDay.toAlignedRect());
 }
