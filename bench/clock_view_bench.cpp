@@ -1,13 +1,16 @@
 // The clock view full screen at 3840 x 2160 while the clock counts: how long from a tick to the
-// painted frame, which fields each tick repaints, and how much CPU a second of counting costs.
+// painted frame, how often and how much of the view each tick repaints, and how much CPU a second
+// of counting costs. Three variants in turn: the time alone, with the time of day in its corner,
+// and with the progress bar.
 //
-//   clock_view_bench [--ticks N] [--seconds S]
+//   clock_view_bench [--ticks N] [--seconds S]   (S seconds for each variant)
 //
 // The window's files live in a temporary folder. Without a platform chosen (QT_QPA_PLATFORM or
 // a display), the offscreen platform is given a single 3840 x 2160 screen; on a display, the
 // view goes full screen on whatever screen it is on (run it on a 3840 x 2160 one, with a
 // window manager, for the same measure on X).
 #include "app/clock_view/clock_view_controller.h"
+#include "app/clock_view/stage_view.h"
 #include "app/clock_view/tclockviewform.h"
 #include "app/main_window/tmainform.h"
 #include "app/window_modes.h"
@@ -18,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -38,25 +42,32 @@ double cpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// Counts the paints of the view's fields and of the view itself.
+// Counts the paints of the view's picture and of the view itself, and the pixels they cover.
 class PaintCounter final : public QObject
 {
 public:
     explicit PaintCounter(TClockViewForm &view)
     {
-        for (const char *name : {"lblHrs", "lblMins", "lblSecs", "lblDirectionL", "lblDirectionR", "lblPaused"})
-            watch(view.control(name));
+        watch(view.Stage());
         watch(&view);
     }
-    void reset() { counts.clear(); }
+    void reset()
+    {
+        counts.clear();
+        pixels = 0;
+    }
     bool painted(const QWidget *w) const { return counts.value(w->objectName()) > 0; }
     QMap<QString, int> counts;
+    double pixels = 0;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             ++counts[watched->objectName()];
+            for (const QRect &r : static_cast<QPaintEvent *>(event)->region())
+                pixels += double(r.width()) * r.height();
+        }
         return false;
     }
 
@@ -129,49 +140,70 @@ int main(int argc, char **argv)
                 screen.width(), screen.height(), view.width(), view.height(),
                 view.isFullScreen() ? ", full screen" : "");
 
-    // Ticks fired one by one, as the timer fires them: the time until the view's frame is painted.
+    const struct
+    {
+        const char *name;
+        dorvane::StageOptions options;
+    } variants[] = {
+        {"plain", {}},
+        {"with the time of day", [] { dorvane::StageOptions o; o.timeOfDay = true; return o; }()},
+        {"with the progress bar", [] { dorvane::StageOptions o; o.progressBar = true; return o; }()},
+    };
     PaintCounter paints(view);
-    QMap<QString, int> paintsOverTicks;
-    std::vector<double> toFrameMs;
-    // The clock runs, on a timer too slow to tick by itself: the ticks below are the only ones.
-    main.timer()->SetInterval(3600 * 1000);
-    main.btnStartClick();
-    QWidget *seconds_ = view.control("lblSecs");
-    for (int i = 0; i < ticks; ++i) {
-        paints.reset();
-        QElapsedTimer t;
-        t.start();
-        main.timer()->Tick();
-        while (!paints.painted(seconds_))
-            QApplication::processEvents(QEventLoop::AllEvents);
-        toFrameMs.push_back(double(t.nsecsElapsed()) / 1e6);
-        settle(20); // anything else the tick set off
-        for (auto it = paints.counts.begin(); it != paints.counts.end(); ++it)
-            paintsOverTicks[it.key()] += it.value();
-    }
-    std::printf("tick to painted frame over %d ticks: median %.2f ms, 90th percentile %.2f ms, max %.2f ms\n", ticks,
-                percentile(toFrameMs, 0.5), percentile(toFrameMs, 0.9), percentile(toFrameMs, 1.0));
-    std::printf("paints in the view per tick:");
-    for (auto it = paintsOverTicks.begin(); it != paintsOverTicks.end(); ++it)
-        std::printf(" %s %.2f", qPrintable(it.key()), double(it.value()) / ticks);
-    std::printf("\n");
+    QWidget *stage = view.Stage();
+    const double viewPixels = double(view.width()) * view.height();
+    for (const auto &variant : variants) {
+        main.btnStopClick();
+        main.btnResetClick();
+        main.clockView().SetOptions(variant.options);
+        settle(200);
 
-    // Counting on the real one-second timer: the process's CPU time per second of counting.
-    main.btnStopClick();
-    main.timer()->SetInterval(1000);
-    main.btnStartClick();
-    settle(50);
-    paints.reset();
-    const double cpuBefore = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    // Not quit(), which asks every window to close, and the clock view only hides.
-    QTimer::singleShot(seconds * 1000, &app, [] { QCoreApplication::exit(0); });
-    app.exec();
-    const double cpu = cpuSeconds() - cpuBefore;
-    const double elapsed = double(wall.nsecsElapsed()) / 1e9;
-    std::printf("counting %.1f s on the 1000 ms timer: CPU %.1f ms per second = %.3f %% of one core; "
-                "lblSecs painted %d times\n",
-                elapsed, cpu * 1000 / elapsed, cpu * 100 / elapsed, paints.counts.value(QStringLiteral("lblSecs")));
+        // Ticks fired one by one, as the timer fires them: the time until the view's frame is painted.
+        QMap<QString, int> paintsOverTicks;
+        double pixelsOverTicks = 0;
+        std::vector<double> toFrameMs;
+        // The clock runs, on a timer too slow to tick by itself: the ticks below are the only ones.
+        main.timer()->SetInterval(3600 * 1000);
+        main.btnStartClick();
+        for (int i = 0; i < ticks; ++i) {
+            paints.reset();
+            QElapsedTimer t;
+            t.start();
+            main.timer()->Tick();
+            while (!paints.painted(stage))
+                QApplication::processEvents(QEventLoop::AllEvents);
+            toFrameMs.push_back(double(t.nsecsElapsed()) / 1e6);
+            settle(20); // anything else the tick set off
+            for (auto it = paints.counts.begin(); it != paints.counts.end(); ++it)
+                paintsOverTicks[it.key()] += it.value();
+            pixelsOverTicks += paints.pixels;
+        }
+        std::printf("[%s] tick to painted frame over %d ticks: median %.2f ms, 90th percentile %.2f ms, max %.2f ms\n",
+                    variant.name, ticks, percentile(toFrameMs, 0.5), percentile(toFrameMs, 0.9),
+                    percentile(toFrameMs, 1.0));
+        std::printf("[%s] paints per tick:", variant.name);
+        for (auto it = paintsOverTicks.begin(); it != paintsOverTicks.end(); ++it)
+            std::printf(" %s %.2f", qPrintable(it.key()), double(it.value()) / ticks);
+        std::printf("; repainted %.1f %% of the view per tick\n", 100 * pixelsOverTicks / ticks / viewPixels);
+
+        // Counting on the real one-second timer: the process's CPU time per second of counting.
+        main.btnStopClick();
+        main.timer()->SetInterval(1000);
+        main.btnStartClick();
+        settle(50);
+        paints.reset();
+        const double cpuBefore = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        // Not quit(), which asks every window to close, and the clock view only hides.
+        QTimer::singleShot(seconds * 1000, &app, [] { QCoreApplication::exit(0); });
+        app.exec();
+        const double cpu = cpuSeconds() - cpuBefore;
+        const double elapsed = double(wall.nsecsElapsed()) / 1e9;
+        std::printf("[%s] counting %.1f s on the 1000 ms timer: CPU %.2f ms per second = %.3f %% of one core; "
+                    "%.2f repaints of the picture per second\n",
+                    variant.name, elapsed, cpu * 1000 / elapsed, cpu * 100 / elapsed,
+                    paints.counts.value(stage->objectName()) / elapsed);
+    }
     return 0;
 }

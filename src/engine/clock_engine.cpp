@@ -122,6 +122,13 @@ void ClockEngine::ShowDirection()
 
 void ClockEngine::SetClockColour(ColourValue colour)
 {
+    paintCue(ClockCue::Normal, colour);
+}
+
+void ClockEngine::paintCue(ClockCue cue, ColourValue colour)
+{
+    // Known before the window paints, so that whatever it paints can ask which colour it is.
+    m_state.Cue = cue;
     m_port.paintClockColour(colour);
 }
 
@@ -135,9 +142,9 @@ void ClockEngine::runColourCues()
 {
     const ColourCues cues = DueColourCues(m_state);
     if (cues.seconds)
-        SetClockColour(m_port.readSecondsColour());
+        paintCue(ClockCue::Seconds, m_port.readSecondsColour());
     if (cues.expired)
-        SetClockColour(m_port.readExpiredColour());
+        paintCue(ClockCue::Expired, m_port.readExpiredColour());
 }
 
 void ClockEngine::runAnnouncement()

@@ -51,6 +51,7 @@ public:
     void ChangeTimeLeft(std::int64_t seconds);
 
     void ShowDirection();
+    // Paints the clock in `colour` as its normal colour.
     void SetClockColour(ColourValue colour);
 
     const ClockState &state() const { return m_state; }
@@ -58,6 +59,7 @@ public:
 private:
     void showShownDigits();
     void runColourCues();
+    void paintCue(ClockCue cue, ColourValue colour);
     void runAnnouncement();
     // The colour after the time left went from `before` to `after` seconds.
     void followColourCue(std::int32_t before, std::int32_t after);

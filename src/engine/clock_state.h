@@ -3,6 +3,9 @@
 
 namespace dorvane {
 
+// Which of the clock's colours it shows: its normal colour, the "seconds" colour or the expired one.
+enum class ClockCue { Normal, Seconds, Expired };
+
 // The clock's count and what is on display. All zero and false until the first reset.
 struct ClockState
 {
@@ -16,6 +19,8 @@ struct ClockState
     bool VoiceOn = false;
     bool ColourChangeOn = false;
     std::int32_t ColourChangeSeconds = 0;
+    // The colour the last reset or colour cue painted.
+    ClockCue Cue = ClockCue::Normal;
 
     // The seconds the digits count: those left when counting down, those counted when counting up.
     std::int32_t CountSeconds() const { return CountingDown ? AllowanceSeconds - ElapsedCount : ElapsedCount; }

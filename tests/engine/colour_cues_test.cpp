@@ -131,3 +131,19 @@ TEST(DueColourCues, ComparisonsAreSigned)
     EXPECT_TRUE(cues.seconds);
     EXPECT_TRUE(cues.expired);
 }
+
+TEST_F(ColourCuesTest, TheStateKnowsWhichColourWasPaintedLast)
+{
+    cueAt(2);
+    resetDown(0, 0, 3);
+    EXPECT_EQ(engine.state().Cue, dorvane::ClockCue::Normal);
+    start();
+    tick();
+    EXPECT_EQ(engine.state().Cue, dorvane::ClockCue::Seconds);
+    tick();
+    EXPECT_EQ(engine.state().Cue, dorvane::ClockCue::Seconds);
+    tick();
+    EXPECT_EQ(engine.state().Cue, dorvane::ClockCue::Expired);
+    resetDown(0, 0, 3);
+    EXPECT_EQ(engine.state().Cue, dorvane::ClockCue::Normal);
+}

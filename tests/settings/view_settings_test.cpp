@@ -68,3 +68,38 @@ TEST(ViewSettings, TheRecentMessagesAreTheFirstFiveKeptWithoutGapsOrRepeats)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ViewSettings, TheStageViewsOptionsAndEachWindowsDigitColoursAreReadBack)
+{
+    TempDir dir;
+    SettingsFile file(dir.file("Dorvane.Ini"));
+    ViewSettings written;
+    written.digitColour = 0x0000FF;
+    written.mainDigits = {true, 0, 0x00FF00, 0xFF0000};
+    written.clockDigits = {false, 0xFFFFFF, 0x000000, 0x808080};
+    written.stage = {true, false, true, true, true, true, true};
+    saveViewSettings(file, written);
+    const ViewSettings read = loadViewSettings(file);
+    EXPECT_EQ(read, written);
+    EXPECT_EQ(read.mainDigitColours(), (DigitColours{true, 0x0000FF, 0x00FF00, 0xFF0000}));
+    EXPECT_EQ(read.clockDigits, written.clockDigits);
+    EXPECT_EQ(read.stage, written.stage);
+}
+
+TEST(ViewSettings, AFileFromBeforeTheStageOptionsKeepsItsDigitColourAndShowsTheViewAutomatic)
+{
+    TempDir dir;
+    const std::string path = dir.file("Dorvane.Ini");
+    writeFile(path, "[View]\nClockView=1\nDigitColor=16777215\nFlashAtTimeUp=1\n");
+    const ViewSettings read = loadViewSettings(SettingsFile(path));
+    EXPECT_EQ(read.mainDigitColours(), DigitColours::one(0xFFFFFF)) << "white in every state, as before";
+    EXPECT_TRUE(read.clockDigits.automatic);
+    EXPECT_EQ(read.clockDigits.seconds, 0xFFFFFF) << "the chosen colour, once automatic is turned off";
+    EXPECT_EQ(read.stage, StageOptions{});
+    EXPECT_TRUE(read.stage.directionMarker);
+    EXPECT_FALSE(read.stage.overtime);
+}
+
+} // namespace

@@ -68,11 +68,11 @@ int clockViewPictures(TMainForm &w, const QString &out)
     settle(200);
     ok &= saveScreen(w.screen(), out, QStringLiteral("clock-view-side-by-side-expired.png"));
 
-    // Navy behind white digits, paused at 12:34 of a 15-minute count-down, full screen.
+    // Navy, on which the view's automatic digits are white, paused at 12:34 of a 15-minute
+    // count-down, full screen.
     dorvane::writePublished(w.control("cboBackgroundColor"), QStringLiteral("ColorValue"), 0x800000);
     dorvane::writePublished(w.control("spnMin"), QStringLiteral("Value"), 15);
     dorvane::writePublished(w.control("spnSec"), QStringLiteral("Value"), 0);
-    w.SetDigitColour(0xFFFFFF);
     w.btnResetClick();
     w.btnStartClick();
     for (int i = 0; i < 146; ++i)

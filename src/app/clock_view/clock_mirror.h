@@ -1,49 +1,45 @@
 #pragma once
+#include "app/commands/clock_status.h"
 #include "engine/colour.h"
 
 #include <QObject>
 #include <optional>
 
 class QWidget;
-class TcxLabel;
 class TJvLabel;
 
 namespace dorvane {
 
-// Keeps the clock view's fields as the main window's: the digit texts, the arrows, the clock
-// colour behind them and the colour they are drawn in, each copied as it changes on the main
-// window. The view's clock colour can be held at a colour of its own for a while (the flash at
-// time up); releasing it shows the main window's again.
+class ClockCommands;
+class StageView;
+
+// Keeps the clock view's colour as the main window's clock colour, copied as the engine paints
+// it, along with which of the clock's colours it is. The view's colour can be held at a colour
+// of its own for a while (the flash at time up); releasing it shows the main window's again.
 class ClockMirror final : public QObject
 {
     Q_OBJECT
 public:
-    // Both windows hold the clock's digit and arrow fields.
-    ClockMirror(QWidget *source, QWidget *target);
+    // `source` holds the clock's digit fields; `commands` tell which colour they stand on.
+    ClockMirror(QWidget *source, const ClockCommands &commands, StageView *target);
 
-    void HoldClockColour(ColourValue colour);
+    void HoldClockColour(ColourValue colour, ClockStatus::Cue cue);
     void ReleaseClockColour();
     bool HoldsClockColour() const { return m_held.has_value(); }
+    // Shows the colour again, for when the palette or the view changed.
+    void Copy();
 
 private:
-    struct Digit
+    struct Held
     {
-        TJvLabel *source;
-        TJvLabel *target;
-    };
-    struct Arrow
-    {
-        TcxLabel *source;
-        TcxLabel *target;
+        ColourValue colour;
+        ClockStatus::Cue cue;
     };
 
-    void copyDigit(const Digit &digit);
-    void copyArrow(const Arrow &arrow);
-    void copyClockColours();
-
-    Digit m_digits[3];
-    Arrow m_arrows[2];
-    std::optional<ColourValue> m_held;
+    TJvLabel *m_source;
+    const ClockCommands &m_commands;
+    StageView *m_target;
+    std::optional<Held> m_held;
 };
 
 } // namespace dorvane

@@ -4,7 +4,11 @@
 #include "app/remembered_place.h"
 #include "app/clock_view/clock_view_keys.h"
 #include "app/clock_view/first_view_place.h"
+#include "app/clock_view/message_flash.h"
+#include "app/clock_view/overtime_clock.h"
+#include "app/clock_view/stage_view.h"
 #include "app/clock_view/tclockviewform.h"
+#include "app/clock_view/time_of_day_clock.h"
 #include "app/clock_view/time_up_flash.h"
 #include "app/commands/clock_commands.h"
 #include "app/error_report.h"
@@ -45,8 +49,19 @@ std::string storableName(const QString &name)
 } // namespace
 
 ClockViewController::ClockViewController(TForm *mainWindow, ClockCommands &commands)
-    : QObject(mainWindow), m_mainWindow(mainWindow), m_commands(commands), m_keys(new ClockViewKeys(this))
+    : QObject(mainWindow), m_mainWindow(mainWindow), m_commands(commands), m_keys(new ClockViewKeys(this)),
+      m_overtime(new OvertimeClock(this)), m_timeOfDay(new TimeOfDayClock(this)), m_messageFlash(new MessageFlash(this))
 {
+    connect(&m_commands, &ClockCommands::StatusChanged, this, &ClockViewController::statusChanged);
+    connect(m_overtime, &OvertimeClock::Changed, this, &ClockViewController::showOvertime);
+    connect(m_timeOfDay, &TimeOfDayClock::Changed, this, [this] {
+        if (m_stage)
+            m_stage->SetTimeOfDay(m_timeOfDay->Text());
+    });
+    connect(m_messageFlash, &MessageFlash::Changed, this, [this] {
+        if (m_stage)
+            m_stage->SetMessageShown(m_messageFlash->Shown());
+    });
     connect(m_keys->StartOrStop(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.StartOrStop()); });
     connect(m_keys->Reset(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.Reset()); });
     connect(m_keys->AddMinute(), &QAction::triggered, this, [this] { ShowAnswer(m_commands.AddSeconds(60)); });
@@ -79,12 +94,18 @@ void ClockViewController::create()
     // as any other: on any screen, in the task bar, above or below the main window.
     m_form = std::make_unique<TClockViewForm>();
     m_form->setWindowIcon(m_mainWindow->windowIcon());
-    m_form->SetPaused(m_paused);
     m_form->SetKeys(m_keys);
-    m_mirror = new ClockMirror(m_mainWindow, m_form.get());
+    m_stage = m_form->Stage();
+    m_form->SetPaused(m_paused);
+    m_stage->SetStatus(m_commands.Status());
+    m_stage->SetDigitColours(m_digits);
+    showOptions();
+    m_mirror = new ClockMirror(m_mainWindow, m_commands, m_stage);
     m_modes = new WindowModes(m_form.get());
     m_flash = new TimeUpFlash(m_form.get());
-    connect(m_flash, &TimeUpFlash::ColourDue, m_mirror, &ClockMirror::HoldClockColour);
+    connect(m_flash, &TimeUpFlash::ColourDue, m_mirror, [this](ColourValue colour) {
+        m_mirror->HoldClockColour(colour, colour == m_flashExpired ? ClockStatus::Cue::Expired : ClockStatus::Cue::Normal);
+    });
     connect(m_form.get(), &TClockViewForm::ContextMenuRequested, this,
             [this](QPoint at) { emit ContextMenuRequested(m_form.get(), at); });
     m_form->installEventFilter(this);
@@ -92,6 +113,51 @@ void ClockViewController::create()
     if (m_stored.clockBounds)
         m_modes->PlaceAt(toRect(*m_stored.clockBounds));
     emit Created(m_form.get());
+}
+
+void ClockViewController::statusChanged(const ClockStatus &now, const ClockStatus &before)
+{
+    m_overtime->Follow(now, before);
+    if (now.message.isEmpty() || now.message != before.message)
+        m_messageFlash->Stop();
+    if (!now.message.isEmpty() && now.message != before.message && m_options.messageFlash)
+        m_messageFlash->Start();
+    if (!m_stage)
+        return;
+    m_stage->SetStatus(now);
+}
+
+void ClockViewController::SetOptions(const StageOptions &options)
+{
+    m_options = options;
+    if (!m_options.messageFlash)
+        m_messageFlash->Stop();
+    if (m_stage)
+        showOptions();
+}
+
+void ClockViewController::SetDigitColourChoice(const DigitColours &digits)
+{
+    m_digits = digits;
+    if (m_stage)
+        m_stage->SetDigitColours(digits);
+}
+
+void ClockViewController::showOptions()
+{
+    // The clocks wake only for what is shown.
+    m_overtime->SetWanted(m_options.overtime);
+    m_timeOfDay->SetWanted(m_options.timeOfDay || m_options.timeOfDayOnly);
+    if (m_options.timeOfDay || m_options.timeOfDayOnly)
+        m_stage->SetTimeOfDay(m_timeOfDay->Text());
+    showOvertime();
+    m_stage->SetOptions(m_options);
+}
+
+void ClockViewController::showOvertime()
+{
+    if (m_stage)
+        m_stage->SetOvertime(m_overtime->Running() ? std::optional<int>(m_overtime->Seconds()) : std::nullopt);
 }
 
 QWidget *ClockViewController::DialogOwner()
@@ -195,6 +261,7 @@ void ClockViewController::SetFlashAtTimeUp(bool on)
 
 void ClockViewController::TimeUp(ColourValue expired, ColourValue normal)
 {
+    m_flashExpired = expired;
     if (m_flashAtTimeUp && Shown())
         m_flash->Start(expired, normal);
 }
@@ -221,6 +288,8 @@ void ClockViewController::Restore(const ViewSettings &settings)
     if (m_stored.clockBounds && !rememberedPlaceFits(*m_stored.clockBounds, kSmallestRememberedView))
         m_stored.clockBounds.reset();
     m_flashAtTimeUp = m_stored.flashAtTimeUp;
+    SetOptions(m_stored.stage);
+    SetDigitColourChoice(m_stored.clockDigits);
     if (!m_stored.clockViewShown)
         return; // made when first wanted, in the remembered place
     SetShown(true);
@@ -246,6 +315,8 @@ bool ClockViewController::ShownOnScreen() const
 void ClockViewController::Remember(ViewSettings &settings) const
 {
     settings.flashAtTimeUp = m_flashAtTimeUp;
+    settings.stage = m_options;
+    settings.clockDigits = m_digits;
     if (!m_form || !m_form->windowHandle()) {
         // Never on the screen in this run: what was remembered stays.
         settings.clockViewShown = false;

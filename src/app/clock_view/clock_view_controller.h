@@ -1,4 +1,5 @@
 #pragma once
+#include "app/commands/clock_status.h"
 #include "engine/colour.h"
 #include "settings/view_settings.h"
 
@@ -17,6 +18,10 @@ namespace dorvane {
 class ClockCommands;
 class ClockMirror;
 class ClockViewKeys;
+class MessageFlash;
+class OvertimeClock;
+class StageView;
+class TimeOfDayClock;
 class TimeUpFlash;
 class WindowModes;
 struct CommandResult;
@@ -67,6 +72,16 @@ public:
     void ClockReset();
     bool Flashing() const;
 
+    // What the view shows besides the time, and its digit colour.
+    const StageOptions &Options() const { return m_options; }
+    void SetOptions(const StageOptions &options);
+    const DigitColours &DigitColourChoice() const { return m_digits; }
+    void SetDigitColourChoice(const DigitColours &digits);
+    // The clocks the view reads besides the main window's, for a test to drive.
+    OvertimeClock &Overtime() const { return *m_overtime; }
+    TimeOfDayClock &TimeOfDay() const { return *m_timeOfDay; }
+    MessageFlash &MessageFlashing() const { return *m_messageFlash; }
+
     // The remembered view, given once at start-up after the main window has shown.
     void Restore(const ViewSettings &settings);
     // The view as it is now, for saving.
@@ -83,6 +98,10 @@ private:
     void create();
     // Where the view opens when no place of its own is remembered.
     FirstViewPlace firstPlace() const;
+    void statusChanged(const ClockStatus &now, const ClockStatus &before);
+    // Hands the view what it shows besides the clock's status.
+    void showOptions();
+    void showOvertime();
 
     TForm *m_mainWindow;
     ClockCommands &m_commands;
@@ -91,9 +110,16 @@ private:
     ClockMirror *m_mirror = nullptr;
     WindowModes *m_modes = nullptr;
     TimeUpFlash *m_flash = nullptr;
+    StageView *m_stage = nullptr;
+    OvertimeClock *m_overtime;
+    TimeOfDayClock *m_timeOfDay;
+    MessageFlash *m_messageFlash;
     bool m_paused = false;
     bool m_shownBefore = false; // in this run
     bool m_flashAtTimeUp = false;
+    ColourValue m_flashExpired = 0;
+    StageOptions m_options;
+    DigitColours m_digits = ViewSettings().clockDigits;
     // What the settings remembered, kept for the view until it has been on the screen.
     ViewSettings m_stored;
 };

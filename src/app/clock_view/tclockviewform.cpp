@@ -1,21 +1,29 @@
 #include "tclockviewform.h"
 
 #include "app/clock_view/clock_view_keys.h"
+#include "app/clock_view/stage_view.h"
 #include "controls/base/layout_loader.h"
-#include "controls/display/tcustomlabel.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
 
 using namespace dorvane;
 
-TClockViewForm::TClockViewForm(QWidget *parent) : TForm(parent)
+TClockViewForm::TClockViewForm(QWidget *parent) : TForm(parent), m_stage(new StageView(this))
 {
     setObjectName(QStringLiteral("ClockViewForm"));
     // Takes the keys itself: none of its fields can hold the focus.
     setFocusPolicy(Qt::StrongFocus);
     LayoutLoader::loadInto(this, LayoutLoader::readResource(QStringLiteral(":/layout/ClockViewForm.json")));
+    m_stage->setGeometry(rect());
+}
+
+void TClockViewForm::resizeEvent(QResizeEvent *event)
+{
+    TForm::resizeEvent(event);
+    m_stage->setGeometry(rect());
 }
 
 QWidget *TClockViewForm::control(const char *name) const
@@ -23,18 +31,10 @@ QWidget *TClockViewForm::control(const char *name) const
     return findChild<QWidget *>(QLatin1String(name));
 }
 
-bool TClockViewForm::Paused() const
-{
-    return !findChild<TLabel *>(QStringLiteral("lblPaused"))->Caption().isEmpty();
-}
-
 void TClockViewForm::SetPaused(bool paused)
 {
-    // The badge stays in the layout and is only drawn or not: the elastic layout gives every
-    // field back the visibility it had when it last hid them.
-    auto *badge = findChild<TLabel *>(QStringLiteral("lblPaused"));
-    badge->SetCaption(paused ? QStringLiteral("Paused") : QString());
-    badge->SetTransparent(!paused);
+    m_paused = paused;
+    m_stage->SetPaused(paused);
 }
 
 void TClockViewForm::keyPressEvent(QKeyEvent *event)

@@ -5,10 +5,11 @@
 
 namespace dorvane {
 class ClockViewKeys;
+class StageView;
 }
 
-// The clock alone, for the front of a room: the three digit fields and the two arrows, laid out
-// from its own layout description by its own elastic component, and a "Paused" badge. It has
+// The clock alone, for the front of a room: its picture fills the window, "Paused" under the time
+// while a started count is stopped. The window is made from its own layout description. It has
 // no inputs: the keys a presentation remote sends are its keys' actions, and a right-click becomes
 // a request. Closing it only hides it.
 class TClockViewForm final : public TForm
@@ -20,7 +21,9 @@ public:
     // The named control of the layout.
     QWidget *control(const char *name) const;
 
-    bool Paused() const;
+    dorvane::StageView *Stage() const { return m_stage; }
+
+    bool Paused() const { return m_paused; }
     void SetPaused(bool paused);
     // The keys it answers; it takes every key, and does nothing with the others.
     void SetKeys(dorvane::ClockViewKeys *keys) { m_keys = keys; }
@@ -32,7 +35,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     dorvane::ClockViewKeys *m_keys = nullptr;
+    dorvane::StageView *m_stage;
+    bool m_paused = false;
 };

@@ -4,6 +4,7 @@
 #include "app/clock_view/clock_fields.h"
 #include "app/clock_view/clock_view_controller.h"
 #include "app/clock_view/tclockviewform.h"
+#include "app/clock_view/window_digit_colours.h"
 #include "app/control_classes.h"
 #include "app/error_report.h"
 #include "app/main_window/accessible_names.h"
@@ -58,7 +59,9 @@ TMainForm::TMainForm(MainFormEnvironment environment, QWidget *parent)
     ApplyTabOrder(this);
     nameMainFormControls(this);
 
+    m_mainDigits = new WindowDigitColours(this, *m_commands);
     m_viewMenu = std::make_unique<ViewMenu>(this, *m_clockView, *m_voice);
+    m_viewMenu->SetMainDigitColours(m_mainDigits);
     m_viewMenu->AttachTo(this, m_modes);
     for (const char *digits : kDigitFields)
         m_viewMenu->OpenOnRightClick(control(digits));
@@ -109,7 +112,7 @@ void TMainForm::FormCreate()
     for (const std::string &message : m_storedView.recentMessages)
         recentMessages << QString::fromStdString(message);
     m_viewMenu->SetRecentMessages(recentMessages);
-    SetDigitColour(m_storedView.digitColour);
+    m_mainDigits->SetChoice(m_storedView.mainDigitColours());
     m_modes->SetStaysOnTop(m_storedView.mainOnTop);
     m_settings = std::make_unique<SettingsFile>(m_location.writePath().toStdString());
     SetDoubleBuffered(true);
@@ -172,12 +175,13 @@ void TMainForm::ShowClockView(bool shown)
 
 ColourValue TMainForm::DigitColour() const
 {
-    return DigitColourOf(this);
+    return m_mainDigits->Choice().normal;
 }
 
 void TMainForm::SetDigitColour(ColourValue colour)
 {
-    SetDigitColourOf(this, colour);
+    m_mainDigits->SetChoice(DigitColours::one(colour));
+    m_clockView->SetDigitColourChoice(DigitColours::one(colour));
 }
 
 ViewSettings TMainForm::currentViewSettings() const
@@ -188,6 +192,7 @@ ViewSettings TMainForm::currentViewSettings() const
     view.digitColour = DigitColour();
     for (const QString &message : m_viewMenu->RecentMessages())
         view.recentMessages.push_back(message.toStdString());
+    view.mainDigits = m_mainDigits->Choice();
     return view;
 }
 
@@ -276,6 +281,11 @@ ClockStatus TMainForm::Status() const
     status.remainingSeconds = state.CountSeconds();
     status.expired = state.AllowanceReached();
     status.allowanceSeconds = state.AllowanceSeconds;
+    switch (state.Cue) {
+    case ClockCue::Normal: status.cue = ClockStatus::Cue::Normal; break;
+    case ClockCue::Seconds: status.cue = ClockStatus::Cue::Seconds; break;
+    case ClockCue::Expired: status.cue = ClockStatus::Cue::Expired; break;
+    }
     return status;
 }
 

@@ -20,6 +20,7 @@ class ClockViewController;
 class SettingsFile;
 class ViewMenu;
 class VoiceOutput;
+class WindowDigitColours;
 class WindowModes;
 // Where the window sends the voice clips it asks for.
 class ClipSink
@@ -85,9 +86,12 @@ public:
     dorvane::ViewMenu &viewMenu() const { return *m_viewMenu; }
     // What a screen reader is told of the clock while the focus is anywhere.
     dorvane::ClockAnnouncer &announcer() const { return *m_announcer; }
-    // The colour of the digits and arrows in both windows.
+    // The colour of the main window's digits and arrows on its normal colour.
     dorvane::ColourValue DigitColour() const;
+    // One colour for the digits and arrows in both windows, whatever the clock's colour.
     void SetDigitColour(dorvane::ColourValue colour);
+    // The main window's choice of digit colours.
+    dorvane::WindowDigitColours &mainDigitColours() const { return *m_mainDigits; }
 
     // The clock's operations for whatever is not one of the buttons (the clock view's keys, other
     // programs), and its status.
@@ -192,6 +196,7 @@ private:
     std::unique_ptr<dorvane::ClockViewController> m_clockView;
     std::unique_ptr<dorvane::ViewMenu> m_viewMenu;
     dorvane::WindowModes *m_modes;
+    dorvane::WindowDigitColours *m_mainDigits = nullptr;
     dorvane::ClockAnnouncer *m_announcer = nullptr;
     dorvane::ViewSettings m_storedView;
     // Start has set the clock going since the last reset: a stop from then on is a pause.

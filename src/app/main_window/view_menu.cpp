@@ -6,6 +6,7 @@
 #include "app/clock_view/tclockviewform.h"
 #include "app/commands/clock_commands.h"
 #include "app/main_window/message_dialog.h"
+#include "app/clock_view/window_digit_colours.h"
 #include "app/voice/voice_output.h"
 #include "app/window_modes.h"
 #include "controls/base/platform.h"
@@ -142,6 +143,7 @@ QMenu *ViewMenu::Popup(QWidget *window, QPoint globalPosition)
     menu->addSeparator();
     menu->addAction(QStringLiteral("Digit colour\u2026"), this, [this, window] { ChooseDigitColour(window); })
         ->setObjectName(QStringLiteral("actDigitColour"));
+    addStageEntries(menu, window);
     menu->addAction(m_flashAction);
     addVolumes(menu);
     addScreens(menu);
@@ -224,7 +226,117 @@ void ViewMenu::ChooseDigitColour(QWidget *window)
     dialog->setWindowTitle(QStringLiteral("Digit colour"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QColorDialog::colorSelected, this,
-            [this](const QColor &colour) { SetDigitColourOf(m_mainWindow, fromQColor(colour)); });
+            [this](const QColor &colour) {
+                // One colour in both windows, on every clock colour.
+                const DigitColours one = DigitColours::one(fromQColor(colour));
+                setDigitColoursOf(m_mainWindow, one);
+                m_clockView.SetDigitColourChoice(one);
+            });
+    dialog->open();
+}
+
+namespace {
+// What the clock view can show besides the time, as the menu names it.
+constexpr struct
+{
+    const char *text;
+    const char *name;
+    bool StageOptions::*option;
+} kStageOptions[] = {
+    {"Always show hours", "actAlwaysShowHours", &StageOptions::alwaysShowHours},
+    {"Direction marker", "actDirectionMarker", &StageOptions::directionMarker},
+    {"Overtime after the end", "actOvertime", &StageOptions::overtime},
+    {"Time of day", "actTimeOfDay", &StageOptions::timeOfDay},
+    {"Time of day only", "actTimeOfDayOnly", &StageOptions::timeOfDayOnly},
+    {"Progress bar", "actProgressBar", &StageOptions::progressBar},
+    {"Flash a new message", "actMessageFlash", &StageOptions::messageFlash},
+};
+
+constexpr struct
+{
+    const char *text;
+    ClockStatus::Cue cue;
+} kDigitStates[] = {
+    {"On the normal colour\u2026", ClockStatus::Cue::Normal},
+    {"On the \"seconds\" colour\u2026", ClockStatus::Cue::Seconds},
+    {"On the expired colour\u2026", ClockStatus::Cue::Expired},
+};
+
+ColourValue &colourFor(DigitColours &digits, ClockStatus::Cue cue)
+{
+    switch (cue) {
+    case ClockStatus::Cue::Seconds: return digits.seconds;
+    case ClockStatus::Cue::Expired: return digits.expired;
+    case ClockStatus::Cue::Normal: break;
+    }
+    return digits.normal;
+}
+} // namespace
+
+DigitColours ViewMenu::digitColoursOf(const QWidget *window) const
+{
+    if (window == m_mainWindow)
+        return m_mainDigits ? m_mainDigits->Choice() : DigitColours::one(DigitColourOf(m_mainWindow));
+    return m_clockView.DigitColourChoice();
+}
+
+void ViewMenu::setDigitColoursOf(const QWidget *window, const DigitColours &digits)
+{
+    if (window != m_mainWindow)
+        m_clockView.SetDigitColourChoice(digits);
+    else if (m_mainDigits)
+        m_mainDigits->SetChoice(digits);
+    else
+        SetDigitColourOf(m_mainWindow, digits.normal);
+}
+
+void ViewMenu::addStageEntries(QMenu *menu, QWidget *window)
+{
+    QMenu *digits = menu->addMenu(QStringLiteral("Digit colours"));
+    digits->setObjectName(QStringLiteral("DigitColoursMenu"));
+    QAction *automatic = digits->addAction(QStringLiteral("Automatic"), this, [this, window](bool on) {
+        DigitColours chosen = digitColoursOf(window);
+        chosen.automatic = on;
+        setDigitColoursOf(window, chosen);
+    });
+    automatic->setObjectName(QStringLiteral("actAutomaticDigits"));
+    automatic->setCheckable(true);
+    automatic->setChecked(digitColoursOf(window).automatic);
+    for (const auto &state : kDigitStates) {
+        const ClockStatus::Cue cue = state.cue;
+        digits->addAction(QString::fromUtf8(state.text), this, [this, window, cue] { ChooseStateDigitColour(window, cue); });
+    }
+    if (window == m_mainWindow)
+        return;
+
+    QMenu *options = menu->addMenu(QStringLiteral("Clock view shows"));
+    options->setObjectName(QStringLiteral("StageOptionsMenu"));
+    for (const auto &entry : kStageOptions) {
+        bool StageOptions::*const option = entry.option;
+        QAction *action = options->addAction(QString::fromUtf8(entry.text), this, [this, option](bool on) {
+            StageOptions chosen = m_clockView.Options();
+            chosen.*option = on;
+            m_clockView.SetOptions(chosen);
+        });
+        action->setObjectName(QLatin1String(entry.name));
+        action->setCheckable(true);
+        action->setChecked(m_clockView.Options().*option);
+    }
+}
+
+void ViewMenu::ChooseStateDigitColour(QWidget *window, ClockStatus::Cue cue)
+{
+    DigitColours chosen = digitColoursOf(window);
+    auto *dialog = new QColorDialog(toQColor(colourFor(chosen, cue), window->palette()), window);
+    dialog->setObjectName(QStringLiteral("StateDigitColourDialog"));
+    dialog->setWindowTitle(QStringLiteral("Digit colour"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QColorDialog::colorSelected, this, [this, window, cue](const QColor &colour) {
+        DigitColours now = digitColoursOf(window);
+        now.automatic = false;
+        colourFor(now, cue) = fromQColor(colour);
+        setDigitColoursOf(window, now);
+    });
     dialog->open();
 }
 

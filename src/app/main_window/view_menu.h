@@ -1,4 +1,7 @@
 #pragma once
+#include "app/commands/clock_status.h"
+#include "settings/view_settings.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPoint>
@@ -13,6 +16,7 @@ namespace dorvane {
 
 class ClockViewController;
 class VoiceOutput;
+class WindowDigitColours;
 class WindowModes;
 
 // The keys and the menu that show the clock to a room. F10 shows or hides the clock view, F11
@@ -26,6 +30,9 @@ class ViewMenu final : public QObject
 public:
     // The digit colour is that of `mainWindow`'s clock fields.
     ViewMenu(QWidget *mainWindow, ClockViewController &clockView, VoiceOutput &voice);
+
+    // The main window's digit colours, which the menu of the main window chooses.
+    void SetMainDigitColours(WindowDigitColours *digits) { m_mainDigits = digits; }
 
     // Gives `window` the three keys, acting on `modes` for full screen and on top.
     void AttachTo(QWidget *window, WindowModes *modes);
@@ -43,6 +50,8 @@ public:
     // The messages shown last, the latest first.
     QStringList RecentMessages() const { return m_recentMessages; }
     void SetRecentMessages(const QStringList &messages) { m_recentMessages = messages; }
+    // The colour of `window`'s digits on the clock's colour for `cue`.
+    void ChooseStateDigitColour(QWidget *window, ClockStatus::Cue cue);
     // The text of the list of keys.
     QString KeyboardShortcutsText() const;
 
@@ -60,12 +69,17 @@ private:
     void addScreens(QMenu *menu);
     // The message to the speaker, more or less time, the black screen.
     void addRoomEntries(QMenu *menu);
+    // The digit colours of `window`, and in the clock view what it shows besides the time.
+    void addStageEntries(QMenu *menu, QWidget *window);
+    DigitColours digitColoursOf(const QWidget *window) const;
+    void setDigitColoursOf(const QWidget *window, const DigitColours &digits);
 
     QWidget *m_mainWindow;
     ClockViewController &m_clockView;
     VoiceOutput &m_voice;
     QAction *m_clockViewAction;
     QAction *m_flashAction;
+    WindowDigitColours *m_mainDigits = nullptr;
     QHash<QWidget *, WindowActions> m_windows;
     QStringList m_recentMessages;
 };

@@ -1,12 +1,17 @@
 #include "app/main_window/main_window_fixture.h"
 
 #include "app/clock_view/clock_view_controller.h"
+#include "app/clock_view/overtime_clock.h"
+#include "app/clock_view/stage_view.h"
 #include "app/clock_view/tclockviewform.h"
 #include "app/clock_view/time_up_flash.h"
 #include "app/main_window/message_dialog.h"
+#include "app/clock_view/window_digit_colours.h"
+#include "app/clock_view/clock_fields.h"
 #include "app/main_window/view_menu.h"
 #include "app/commands/clock_commands.h"
 #include "app/window_modes.h"
+#include "controls/base/platform.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
 #include "controls/display/tcustomlabel.h"
@@ -24,35 +29,9 @@ using namespace dorvane;
 
 namespace {
 
-constexpr const char *Fields[] = {"lblHrs", "lblMins", "lblSecs", "lblDirectionL", "lblDirectionR"};
-
-// What a field shows: its text, the colour behind it and the colour it is drawn in; and the name
-// a screen reader gives it.
-struct Look
-{
-    QString text;
-    int background;
-    int ink;
-    QString name;
-    bool operator==(const Look &o) const
-    {
-        return text == o.text && background == o.background && ink == o.ink && name == o.name;
-    }
-};
-
-std::ostream &operator<<(std::ostream &out, const Look &l)
-{
-    return out << '"' << l.text.toStdString() << "\" on " << l.background << " in " << l.ink << " named \""
-               << l.name.toStdString() << '"';
-}
-
-Look lookOf(const QWidget *window, const char *name)
-{
-    if (auto *arrow = window->findChild<TcxLabel *>(QLatin1String(name)))
-        return {arrow->Caption(), arrow->Style()->Color(), arrow->Style()->Font()->Color(), arrow->accessibleName()};
-    auto *digits = window->findChild<TJvLabel *>(QLatin1String(name));
-    return {digits->Caption(), digits->Color(), digits->Font()->Color(), digits->accessibleName()};
-}
+const QColor kCream = QColor(255, 251, 240);
+const QColor kYellow = QColor(255, 255, 0);
+const QColor kRed = QColor(255, 0, 0);
 
 class ClockViewTest : public MainWindowTest
 {
@@ -66,13 +45,15 @@ protected:
         return *view;
     }
 
-    void expectMirrored(const char *when)
+    // The view stands on the main window's clock colour.
+    void expectMainWindowsColour(const char *when)
     {
-        for (const char *field : Fields)
-            EXPECT_EQ(lookOf(view(), field), lookOf(m_window.get(), field)) << when << ": " << field;
+        EXPECT_EQ(stage()->Background(), toQColor(intProperty("lblHrs", "Color"), m_window->palette())) << when;
     }
 
     TClockViewForm *view() const { return m_window->clockView().Form(); }
+    StageView *stage() const { return view()->Stage(); }
+    QString line() const { return stage()->LineText(); }
     void setAllowance(int minutes, int seconds)
     {
         writePublished(control("spnMin"), QStringLiteral("Value"), minutes);
@@ -102,27 +83,38 @@ TEST_F(ClockViewTest, F10ShowsAndHidesTheViewAndClosingItOnlyHidesIt)
     EXPECT_FALSE(view.isVisible());
 }
 
-TEST_F(ClockViewTest, TheViewMirrorsTextsAndColoursOnEveryTickAndReset)
+TEST_F(ClockViewTest, TheViewShowsTheTimeOnTheClocksColourOnEveryTickAndReset)
 {
     openWithView();
-    expectMirrored("shown");
     m_window->SetDigitColour(0xFFFFFF);
     writePublished(control("spnColorSecs"), QStringLiteral("Value"), 2);
     setAllowance(0, 3);
+    EXPECT_EQ(line(), QStringLiteral("0:03"));
+    EXPECT_EQ(stage()->Background(), kCream);
     click("btnStart");
-    const char *steps[] = {"00 00 02, seconds colour", "00 00 01", "00 00 00, expired"};
-    for (const char *step : steps) {
+    const struct
+    {
+        const char *line;
+        QColor colour;
+        ClockStatus::Cue cue;
+    } steps[] = {{"0:02", kYellow, ClockStatus::Cue::Seconds},
+                 {"0:01", kYellow, ClockStatus::Cue::Seconds},
+                 {"0:00", kRed, ClockStatus::Cue::Expired}};
+    for (const auto &step : steps) {
         tick();
-        expectMirrored(step);
+        EXPECT_EQ(line(), QLatin1String(step.line));
+        EXPECT_EQ(stage()->Background(), step.colour) << step.line;
+        EXPECT_EQ(m_window->commands().Status().cue, step.cue) << step.line;
+        EXPECT_EQ(stage()->DigitColour(), QColor(Qt::white)) << "the colour chosen for both windows";
+        expectMainWindowsColour(step.line);
     }
-    EXPECT_EQ(lookOf(view(), "lblSecs").background, 255);
 
     writePublished(control("rgDirection"), QStringLiteral("ItemIndex"), 1);
     click("btnReset");
-    expectMirrored("reset to counting up");
-    EXPECT_EQ(lookOf(view(), "lblDirectionR").text, QString(QChar(0xAD)));
-    EXPECT_EQ(lookOf(view(), "lblDirectionR").name, QStringLiteral("Counting up"));
-    EXPECT_EQ(lookOf(view(), "lblSecs").name, QStringLiteral("Seconds"));
+    expectMainWindowsColour("reset to counting up");
+    EXPECT_EQ(m_window->commands().Status().cue, ClockStatus::Cue::Normal);
+    EXPECT_EQ(line(), QStringLiteral("0:00"));
+    EXPECT_EQ(stage()->accessibleDescription(), QStringLiteral("0:00, counting up"));
 }
 
 TEST_F(ClockViewTest, TheViewsKeysReachTheButtonsOperationsAndNoOthers)
@@ -147,7 +139,7 @@ TEST_F(ClockViewTest, TheViewsKeysReachTheButtonsOperationsAndNoOthers)
 
     press(Qt::Key_Home);
     EXPECT_EQ(display(), QStringLiteral("00 05 00"));
-    EXPECT_EQ(lookOf(view(), "lblSecs").text, QStringLiteral("00"));
+    EXPECT_EQ(line(), QStringLiteral("5:00"));
 }
 
 TEST_F(ClockViewTest, StartingFromTheViewIsRefusedWithTheSameBox)
@@ -203,16 +195,16 @@ TEST_F(ClockViewTest, AtTimeUpTheViewFlashesForTenSecondsThenStaysExpired)
     tick();
     auto *flash = view()->findChild<TimeUpFlash *>();
     ASSERT_TRUE(m_window->clockView().Flashing());
-    std::vector<int> seen{lookOf(view(), "lblHrs").background};
+    std::vector<int> seen{fromQColor(stage()->Background())};
     for (int i = 0; i < TimeUpFlash::Changes; ++i) {
         flash->Step();
-        seen.push_back(lookOf(view(), "lblDirectionL").background);
+        seen.push_back(fromQColor(stage()->Background()));
     }
     EXPECT_FALSE(m_window->clockView().Flashing());
     for (std::size_t i = 0; i < seen.size(); ++i)
         EXPECT_EQ(seen[i], i % 2 ? 15793151 : 255) << "change " << i;
     EXPECT_EQ(intProperty("lblHrs", "Color"), 255) << "the main window does not flash";
-    expectMirrored("after the flash");
+    expectMainWindowsColour("after the flash");
 
     // A reset during a flash ends it.
     click("btnReset");
@@ -221,7 +213,7 @@ TEST_F(ClockViewTest, AtTimeUpTheViewFlashesForTenSecondsThenStaysExpired)
     flash->Step();
     click("btnReset");
     EXPECT_FALSE(m_window->clockView().Flashing());
-    expectMirrored("reset");
+    expectMainWindowsColour("reset");
 }
 
 TEST_F(ClockViewTest, F11GivesEachWindowItsGeometryBack)
@@ -272,7 +264,8 @@ TEST_F(ClockViewTest, TheViewComesBackAfterARestartAsItWasLeft)
     EXPECT_TRUE(m_window->windowModes().StaysOnTop());
     EXPECT_TRUE(m_window->clockView().FlashAtTimeUp());
     EXPECT_EQ(m_window->DigitColour(), 0x00FFFF);
-    expectMirrored("after the restart");
+    EXPECT_EQ(stage()->DigitColour(), kYellow) << "chosen for both windows, so no longer automatic";
+    expectMainWindowsColour("after the restart");
 }
 
 TEST_F(ClockViewTest, ARememberedPlaceNoScreenCanShowIsNeitherUsedNorWrittenBack)
@@ -336,21 +329,23 @@ TEST_F(ClockViewTest, RightClickOnTheClockOpensTheMenuAndOnTheInputsDoesNot)
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     };
     EXPECT_EQ(menuAfterRightClick(control("spnMin")), nullptr);
-    for (QWidget *field : {control("lblSecs"), control("lblDirectionR"), view.control("lblMins")}) {
+    for (QWidget *field : {control("lblSecs"), control("lblDirectionR"), static_cast<QWidget *>(view.Stage())}) {
         QMenu *menu = menuAfterRightClick(field);
         ASSERT_NE(menu, nullptr) << field->objectName().toStdString();
         QStringList entries;
         for (QAction *action : menu->actions())
             if (!action->isSeparator())
                 entries << action->text() + (action->shortcut().isEmpty() ? QString() : QLatin1Char('\t') + action->shortcut().toString());
-        EXPECT_EQ(entries, QStringList({QStringLiteral("Clock view\tF10"), QStringLiteral("Full screen\tF11"),
-                                        QStringLiteral("Always on top\tCtrl+T"), QStringLiteral("Message\u2026"),
-                                        QStringLiteral("Clear message"), QStringLiteral("+1 minute"),
-                                        QStringLiteral("\u22121 minute"), QStringLiteral("Black screen"),
-                                        QStringLiteral("Digit colour\u2026"),
-                                        QStringLiteral("Flash at time up"), QStringLiteral("Voice volume"),
-                                        QStringLiteral("Show clock on"),
-                                        QStringLiteral("Keyboard shortcuts")}));
+        QStringList expected{QStringLiteral("Clock view\tF10"), QStringLiteral("Full screen\tF11"),
+                             QStringLiteral("Always on top\tCtrl+T"), QStringLiteral("Message\u2026"),
+                             QStringLiteral("Clear message"), QStringLiteral("+1 minute"),
+                             QStringLiteral("\u22121 minute"), QStringLiteral("Black screen"),
+                             QStringLiteral("Digit colour\u2026"), QStringLiteral("Digit colours")};
+        if (field->window() == &view)
+            expected << QStringLiteral("Clock view shows");
+        expected << QStringLiteral("Flash at time up") << QStringLiteral("Voice volume")
+                 << QStringLiteral("Show clock on") << QStringLiteral("Keyboard shortcuts");
+        EXPECT_EQ(entries, expected);
         menu->close();
     }
 }
@@ -365,7 +360,8 @@ TEST_F(ClockViewTest, TheDigitColourChosenInTheDialogColoursBothWindows)
     dialog->setCurrentColor(QColor(255, 255, 0));
     dialog->accept();
     EXPECT_EQ(m_window->DigitColour(), 0x00FFFF);
-    expectMirrored("digit colour");
+    EXPECT_EQ(DigitColourOf(m_window.get()), 0x00FFFF);
+    EXPECT_EQ(stage()->DigitColour(), kYellow);
 }
 
 TEST_F(ClockViewTest, TheListOfKeysNamesTheKeysTheActionsHave)
@@ -465,6 +461,91 @@ TEST_F(ClockViewTest, TheMenuSetsTheMessageRemembersTheLastOnesAndGivesMinutesAn
     EXPECT_TRUE(dialog->Text().isEmpty());
     dialog->reject();
     EXPECT_TRUE(m_window->commands().Status().message.isEmpty()) << "a message is not kept from one run to the next";
+}
+
+// A menu entry of the view's context menu, by its name.
+QAction *viewMenuEntry(TMainForm &w, const char *name)
+{
+    QMenu *menu = w.viewMenu().Popup(w.clockView().Form(), QPoint(10, 10));
+    QAction *found = menu->findChild<QAction *>(QLatin1String(name));
+    menu->close();
+    return found;
+}
+
+TEST_F(ClockViewTest, AutomaticDigitsInTheViewReadOnEveryClockColourAndTheMainWindowKeepsItsOwn)
+{
+    openWithView();
+    writePublished(control("cboBackgroundColor"), QStringLiteral("ColorValue"), 0x800000); // navy
+    writePublished(control("spnColorSecs"), QStringLiteral("Value"), 2);
+    setAllowance(0, 3);
+    const QImage onNavy = stage()->grab().toImage();
+    const QPoint centre = stage()->LineInk().toAlignedRect().center();
+    int white = 0;
+    for (int x = 0; x < onNavy.width(); ++x)
+        white += onNavy.pixelColor(x, centre.y()) == QColor(Qt::white);
+    EXPECT_GT(white, 10) << "white digits on navy";
+    EXPECT_EQ(DigitColourOf(m_window.get()), static_cast<int>(0xFF000008u)) << "the window text colour";
+
+    click("btnStart");
+    tick();
+    EXPECT_EQ(stage()->Background(), kYellow);
+    EXPECT_EQ(stage()->DigitColour(), QColor(Qt::black));
+
+    // The main window's digits may follow the clock's colours too: one colour for the "seconds" colour.
+    DigitColours perState = DigitColours::one(0xFFFFFF);
+    perState.seconds = 0x000000;
+    m_window->mainDigitColours().SetChoice(perState);
+    EXPECT_EQ(DigitColourOf(m_window.get()), 0x000000);
+    click("btnReset");
+    EXPECT_EQ(DigitColourOf(m_window.get()), 0xFFFFFF);
+}
+
+TEST_F(ClockViewTest, OvertimeCountsUpInTheViewFromTimeUpWhileTheMainWindowStaysAtZero)
+{
+    openWithView();
+    TMainForm &w = *m_window;
+    qint64 now = 0;
+    w.clockView().Overtime().SetClock([&now] { return now; });
+    viewMenuEntry(w, "actOvertime")->trigger();
+    EXPECT_TRUE(w.clockView().Options().overtime);
+    setAllowance(0, 1);
+    click("btnStart");
+    tick();
+    EXPECT_EQ(line(), QStringLiteral("+0:00"));
+    now += 42'500;
+    w.clockView().Overtime().Wake();
+    EXPECT_EQ(line(), QStringLiteral("+0:42"));
+    EXPECT_EQ(stage()->Background(), kRed);
+    EXPECT_EQ(display(), QStringLiteral("00 00 00"));
+
+    click("btnReset");
+    EXPECT_EQ(line(), QStringLiteral("0:01"));
+    click("btnStart");
+    tick();
+    EXPECT_EQ(line(), QStringLiteral("+0:00")) << "counted from the new time up";
+}
+
+TEST_F(ClockViewTest, TheViewsOptionsAndDigitColoursAreRememberedInTheViewSection)
+{
+    TMainForm &w = open();
+    EXPECT_TRUE(w.clockView().DigitColourChoice().automatic) << "automatic until chosen otherwise";
+    QTest::keyClick(&w, Qt::Key_F10);
+    for (const char *entry : {"actProgressBar", "actTimeOfDay", "actAlwaysShowHours", "actAutomaticDigits"})
+        viewMenuEntry(w, entry)->trigger();
+    EXPECT_EQ(line(), QStringLiteral("0:05:00"));
+    w.close();
+    const QByteArray text = settingsText();
+    for (const char *key : {"ClockProgress=1\n", "ClockTimeOfDay=1\n", "ClockAlwaysHours=1\n",
+                            "ClockDigitColorAuto=0\n", "ClockOvertime=0\n", "DigitColorAuto=0\n"})
+        EXPECT_TRUE(text.contains(key)) << key << text.toStdString();
+    m_window.reset();
+
+    m_window = std::make_unique<TMainForm>(m_env);
+    TMainForm &again = *m_window;
+    again.show();
+    ASSERT_TRUE(DORVANE_WAIT_FOR(again.clockView().Options().progressBar));
+    EXPECT_TRUE(again.clockView().Options().timeOfDay);
+    EXPECT_FALSE(again.clockView().DigitColourChoice().automatic);
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST_F(VoiceWindowTest, TheVolumeIsReadClampedAndWrittenAfterTheTenSettings)
     ASSERT_TRUE(DORVANE_WAIT_FOR(!w.isVisible()));
     // After the ten settings and the view.
     EXPECT_TRUE(settingsText().contains("TimeUp=1\n\n[View]\n")) << settingsText().toStdString();
-    EXPECT_TRUE(settingsText().endsWith("FlashAtTimeUp=0\n\n[Sound]\nVolume=30\n")) << settingsText().toStdString();
+    EXPECT_TRUE(settingsText().endsWith("ClockMessageFlash=0\n\n[Sound]\nVolume=30\n")) << settingsText().toStdString();
 }
 
 TEST_F(VoiceWindowTest, ClipsFromBothVoiceFoldersPlayAtTheStoredVolume)
