@@ -74,12 +74,12 @@ TMainForm::~TMainForm() = default;
 
 QWidget *TMainForm::control(const char *name) const
 {
-    return findChild<QWidget *>(QLatin1String(name));
+    return m_controls.find<QWidget>(name);
 }
 
 TTimer *TMainForm::timer() const
 {
-    return findChild<TTimer *>(QStringLiteral("Timer1"));
+    return m_controls.find<TTimer>("Timer1");
 }
 
 QString TMainForm::executablePath() const

@@ -50,8 +50,9 @@ QMetaProperty findPublishedProperty(const QObject *object, const QString &name)
     if (!object)
         return {};
     const QMetaObject *meta = object->metaObject();
+    const int first = firstPublishedIndex(meta);
     // Most derived declaration wins, as a redeclared published property would.
-    for (int i = meta->propertyCount() - 1; i >= firstPublishedIndex(meta); --i) {
+    for (int i = meta->propertyCount() - 1; i >= first; --i) {
         const QMetaProperty p = meta->property(i);
         if (sameNameIgnoringCase(p.name(), name))
             return p;
