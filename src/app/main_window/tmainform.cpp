@@ -375,7 +375,9 @@ void TMainForm::setTicking(bool on)
 
 void TMainForm::repaintNow()
 {
-    repaint();
+    // What has changed since the last frame (this tick's digits, a new colour) reaches the screen
+    // now, before a clip starts; the fields that stayed as they were are not painted again.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     if (m_clockView->Shown())
         m_clockView->Form()->repaint();
 }
