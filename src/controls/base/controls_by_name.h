@@ -10,7 +10,8 @@ namespace dorvane {
 
 // A form's controls by name, each remembered once found. A search by name walks every object of
 // the form (a few hundred with their fonts, styles and actions), and the clock looks its fields
-// up several times on every tick. A remembered control that has been destroyed is looked for again.
+// up several times on every tick. A control keeps the name and the form its layout gave it; one
+// that has been destroyed is looked for again.
 class ControlsByName
 {
 public:
