@@ -20,6 +20,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <filesystem>
 #include <optional>
 #include <spawn.h>
 #include <string>
@@ -73,13 +74,57 @@ public:
         m_pointers.push_back(nullptr);
     }
 
-    char **get() { return m_pointers.data(); }
+    // The same entries and one more, for one child; `entry` must outlive the child's start.
+    std::vector<char *> with(std::string &entry) const
+    {
+        std::vector<char *> pointers(m_pointers.begin(), m_pointers.end() - 1);
+        pointers.push_back(entry.data());
+        pointers.push_back(nullptr);
+        return pointers;
+    }
     const std::string &description() const { return m_description; }
 
 private:
     std::vector<std::string> m_entries;
     std::vector<char *> m_pointers;
     std::string m_description;
+};
+
+// A fresh folder for one run of the main window, holding the display font as an installed
+// program has it beside the executable; removed with everything the run left in it.
+class RunFolder
+{
+public:
+    RunFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "startup_bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            return;
+        m_path = pattern;
+        std::error_code error;
+        std::filesystem::copy_file(DORVANE_BUILT_DISPLAY_FONT, std::filesystem::path(m_path) / "arialnb.ttf", error);
+        if (error) {
+            std::fprintf(stderr, "startup_bench: cannot copy the display font: %s\n", error.message().c_str());
+            remove();
+        }
+    }
+    ~RunFolder() { remove(); }
+    RunFolder(const RunFolder &) = delete;
+    RunFolder &operator=(const RunFolder &) = delete;
+
+    bool ready() const { return !m_path.empty(); }
+    const std::string &path() const { return m_path; }
+
+private:
+    void remove()
+    {
+        std::error_code ignored;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, ignored);
+        m_path.clear();
+    }
+
+    std::string m_path;
 };
 
 struct Sample
@@ -94,14 +139,17 @@ struct Sample
 class ProbeRun
 {
 public:
-    ProbeRun(const std::string &probe, const char *mode, char **environment)
-        : m_probe(probe), m_mode(mode), m_environment(environment)
+    ProbeRun(const std::string &probe, const char *mode, const ChildEnvironment &environment)
+        : m_probe(probe), m_mode(mode), m_folderEntry("STARTUP_PROBE_FOLDER=" + m_folder.path()),
+          m_environment(environment.with(m_folderEntry))
     {
     }
 
     // The sample, or nothing with the reason (and the child's output) on stderr.
     std::optional<Sample> measure()
     {
+        if (!m_folder.ready())
+            return fail("cannot prepare a folder for the run");
         int pipeEnds[2];
         if (pipe2(pipeEnds, O_CLOEXEC) != 0)
             return fail(std::string("pipe: ") + std::strerror(errno));
@@ -114,7 +162,7 @@ public:
 
         pid_t child = 0;
         const std::int64_t spawnedAt = monotonicNanoseconds();
-        const int spawnError = posix_spawn(&child, m_probe.c_str(), &actions, nullptr, argv, m_environment);
+        const int spawnError = posix_spawn(&child, m_probe.c_str(), &actions, nullptr, argv, m_environment.data());
         posix_spawn_file_actions_destroy(&actions);
         close(pipeEnds[1]);
         if (spawnError != 0) {
@@ -186,7 +234,9 @@ private:
 
     std::string m_probe;
     std::string m_mode;
-    char **m_environment;
+    RunFolder m_folder;
+    std::string m_folderEntry;
+    std::vector<char *> m_environment;
     std::string m_output;
     bool m_modeUnknown = false;
 };
@@ -283,7 +333,7 @@ int main(int argc, char **argv)
     // Alternate the modes so that drift in the machine's load falls on both alike.
     for (int run = -1; run < runs; ++run) {
         for (auto s = series.begin(); s != series.end();) {
-            ProbeRun probe(s->probe(), s->mode(), environment.get());
+            ProbeRun probe(s->probe(), s->mode(), environment);
             std::optional<Sample> sample = probe.measure();
             if (!sample && run < 0 && probe.modeUnknown()) {
                 s = series.erase(s);

@@ -83,6 +83,18 @@ ThreadStats threadStats()
     return stats;
 }
 
+// The process's threads now, from one file: looked at every ten ticks while the quiet CPU time is
+// measured, so it must cost the process next to nothing.
+int threadCount()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Threads:", 0) == 0)
+            return std::stoi(line.substr(8));
+    return 0;
+}
+
 // Notes when the clock's one-second timer event reaches its timer, that is when a tick's handler
 // starts: the time from there to the handler's end is what the tick itself costs the clock's thread,
 // whatever else the machine is doing.
@@ -229,7 +241,7 @@ int child(bool voiceOn)
             quietCpu = processCpuSeconds();
             quietStats = threadStats();
         } else if (ticks > 2 && ticks < kClipTick - 2 && ticks % 10 == 0) {
-            mostThreads = std::max(mostThreads, threadStats().threads);
+            mostThreads = std::max(mostThreads, threadCount());
         } else if (ticks == kClipTick - 2) {
             const ThreadStats end = threadStats();
             quietTo = now;

@@ -13,8 +13,10 @@ QString applicationVersion() { return QStringLiteral(DORVANE_VERSION); }
 
 QIcon applicationIcon()
 {
-    // Not QIcon(fileName): that has every image plugin loaded to guess the file's format.
-    return QIcon(QPixmap::fromImage(readKnownFormatImage(QStringLiteral(":/icons/dorvane.png"), "PNG")));
+    // Not QIcon(fileName): that has every image plugin loaded to guess the file's format. Decoded
+    // once: the application and each of its windows ask for it before the first frame.
+    static const QImage image = readKnownFormatImage(QStringLiteral(":/icons/dorvane.png"), "PNG");
+    return QIcon(QPixmap::fromImage(image));
 }
 
 void nameTheApplication()

@@ -77,12 +77,12 @@ TMainForm::~TMainForm() = default;
 
 QWidget *TMainForm::control(const char *name) const
 {
-    return findChild<QWidget *>(QLatin1String(name));
+    return m_controls.find<QWidget>(name);
 }
 
 TTimer *TMainForm::timer() const
 {
-    return findChild<TTimer *>(QStringLiteral("Timer1"));
+    return m_controls.find<TTimer>("Timer1");
 }
 
 QString TMainForm::executablePath() const
@@ -399,7 +399,9 @@ void TMainForm::setTicking(bool on)
 
 void TMainForm::repaintNow()
 {
-    repaint();
+    // What has changed since the last frame (this tick's digits, a new colour) reaches the screen
+    // now, before a clip starts; the fields that stayed as they were are not painted again.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     if (m_clockView->Shown())
         m_clockView->Form()->repaint();
 }

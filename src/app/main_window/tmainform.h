@@ -2,6 +2,7 @@
 #include "app/commands/clock_commands.h"
 #include "app/display_font.h"
 #include "app/settings_location.h"
+#include "controls/base/controls_by_name.h"
 #include "controls/base/tform.h"
 #include "engine/clock_engine.h"
 #include "engine/window_port.h"
@@ -185,6 +186,7 @@ private:
     void readyNextClip();
 
     MainFormEnvironment m_environment;
+    dorvane::ControlsByName m_controls{this};
     dorvane::ClockEngine m_engine;
     dorvane::DisplayFont m_font;
     dorvane::SettingsLocation m_location;

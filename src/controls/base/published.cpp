@@ -1,7 +1,9 @@
 #include "published.h"
 
+#include <QHash>
 #include <QMetaObject>
 #include <algorithm>
+#include <utility>
 
 namespace dorvane {
 
@@ -45,18 +47,45 @@ bool sameNameIgnoringCase(const char *a, const QString &b)
     return true;
 }
 
+namespace {
+
+// The index of the published property `name` of the class, or -1.
+int publishedIndex(const QMetaObject *meta, const QString &name)
+{
+    const int first = firstPublishedIndex(meta);
+    // Most derived declaration wins, as a redeclared published property would.
+    for (int i = meta->propertyCount() - 1; i >= first; --i)
+        if (sameNameIgnoringCase(meta->property(i).name(), name))
+            return i;
+    return -1;
+}
+
+// The clock's fields are written and read by name on every tick: each class's answer for a name
+// is remembered. The names come from the program and its layouts, so the table stays small; it
+// starts again should anything ever ask for many more.
+int rememberedPublishedIndex(const QMetaObject *meta, const QString &name)
+{
+    constexpr qsizetype kMostRemembered = 4096;
+    thread_local QHash<std::pair<const QMetaObject *, QString>, int> known;
+    const auto key = std::make_pair(meta, name);
+    if (const auto it = known.constFind(key); it != known.cend())
+        return *it;
+    if (known.size() >= kMostRemembered)
+        known.clear();
+    const int index = publishedIndex(meta, name);
+    known.insert(key, index);
+    return index;
+}
+
+} // namespace
+
 QMetaProperty findPublishedProperty(const QObject *object, const QString &name)
 {
     if (!object)
         return {};
     const QMetaObject *meta = object->metaObject();
-    // Most derived declaration wins, as a redeclared published property would.
-    for (int i = meta->propertyCount() - 1; i >= firstPublishedIndex(meta); --i) {
-        const QMetaProperty p = meta->property(i);
-        if (sameNameIgnoringCase(p.name(), name))
-            return p;
-    }
-    return {};
+    const int index = rememberedPublishedIndex(meta, name);
+    return index >= 0 ? meta->property(index) : QMetaProperty();
 }
 
 bool hasPublishedProperty(const QObject *object, const QString &name)

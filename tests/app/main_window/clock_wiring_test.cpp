@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <functional>
 
 using namespace dorvane;
 
@@ -78,6 +79,62 @@ TEST_F(MainWindowTest, ACountDownSpeaksAndChangesColourOnItsDueTicks)
     EXPECT_EQ(intProperty("lblMins", "Color"), 255); // expired
     EXPECT_EQ(m_clips.played.back(), "TimeUpSound");
     EXPECT_FALSE(w.timer()->Enabled());
+}
+
+namespace {
+
+// The captions one field showed each time it was painted.
+class PaintedCaptions final : public QObject
+{
+public:
+    explicit PaintedCaptions(QWidget *field) : m_field(field) { field->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            captions << readPublished(m_field, QStringLiteral("Caption")).toString();
+        return false;
+    }
+    QStringList captions;
+
+private:
+    QWidget *m_field;
+};
+
+// Hands each clip, as it starts, to the test's look at what is on the screen.
+class ClipStartWatch final : public ClipSink
+{
+public:
+    void PlayClip(const std::string &name) override { onStart(name); }
+    std::function<void(const std::string &)> onStart;
+};
+
+} // namespace
+
+// A clip starts only once its tick's digits are on the screen; a tick paints the digits it
+// changed, and neither the window under them nor the digits that stayed the same.
+TEST_F(MainWindowTest, AnAnnouncedTickPaintsItsChangedDigitsBeforeTheClipAndNoOthers)
+{
+    ClipStartWatch watch;
+    m_env.clips = &watch;
+    open();
+    writePublished(control("spnMin"), QStringLiteral("Value"), 0);
+    writePublished(control("spnSec"), QStringLiteral("Value"), 20);
+    click("btnReset");
+    click("btnStart");
+    QCoreApplication::processEvents(); // the frame of the start itself
+    PaintedCaptions window(m_window.get()), hours(control("lblHrs")), minutes(control("lblMins")),
+        seconds(control("lblSecs"));
+    std::vector<std::string> started;
+    watch.onStart = [&](const std::string &clip) {
+        started.push_back(clip);
+        EXPECT_EQ(seconds.captions.value(seconds.captions.size() - 1), QStringLiteral("15"));
+    };
+    tick(5);
+    EXPECT_EQ(started, std::vector<std::string>{"FifteenSound"});
+    EXPECT_EQ(seconds.captions, (QStringList{"19", "18", "17", "16", "15"}));
+    EXPECT_TRUE(window.captions.isEmpty());
+    EXPECT_TRUE(hours.captions.isEmpty());
+    EXPECT_TRUE(minutes.captions.isEmpty());
 }
 
 TEST_F(MainWindowTest, ColourChangeSecondsBeyondThirtyTwoBitsStartTheClockButReportARangeError)

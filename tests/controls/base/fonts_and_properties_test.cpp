@@ -68,6 +68,39 @@ TEST(PublishedProperties, LookUpOurOwnPropertiesWithoutRegardToCase)
     EXPECT_FALSE(hasPublishedProperty(&control, QStringLiteral("Captio")));
 }
 
+namespace {
+
+// Declares "Caption" again, as text it keeps apart from the control's own caption.
+class TRenamedCaption final : public TControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ OwnCaption WRITE SetOwnCaption)
+public:
+    QString OwnCaption() const { return m_own; }
+    void SetOwnCaption(const QString &text) { m_own = text; }
+
+private:
+    QString m_own;
+};
+
+} // namespace
+
+// A name's property is remembered per class: asked again, or of a class that declares it
+// again, the answer is the one a fresh look-up gives.
+TEST(PublishedProperties, ALookUpAskedAgainOrOfAnotherClassGivesTheSameAnswer)
+{
+    TControl base;
+    TRenamedCaption derived;
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(hasPublishedProperty(&base, QStringLiteral("NoSuchThing")));
+        EXPECT_TRUE(writePublished(&base, QStringLiteral("CAPTION"), QStringLiteral("base")));
+        EXPECT_TRUE(writePublished(&derived, QStringLiteral("CAPTION"), QStringLiteral("derived")));
+    }
+    EXPECT_EQ(base.Caption(), QStringLiteral("base"));
+    EXPECT_EQ(derived.OwnCaption(), QStringLiteral("derived"));
+    EXPECT_TRUE(derived.Caption().isEmpty());
+}
+
 TEST(PublishedProperties, ObjectValuedPropertiesAreListedByName)
 {
     TControl control;
@@ -177,3 +210,5 @@ TEST(Beep, HookCountsBeeps)
     setBeepHook(previous);
     EXPECT_EQ(beeps, 2);
 }
+
+#include "fonts_and_properties_test.moc"
