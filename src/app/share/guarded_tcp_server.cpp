@@ -12,16 +12,14 @@ namespace {
 class ConnectionWatch final : public QObject
 {
 public:
+    static constexpr char kName[] = "dorvane-connection-watch";
+
     ConnectionWatch(QTcpSocket *socket, const ShareLimits &limits) : QObject(socket), m_limits(limits)
     {
+        setObjectName(QLatin1String(kName));
         m_deadline.setSingleShot(true);
         m_deadline.setInterval(limits.requestTimeout);
-        connect(&m_deadline, &QTimer::timeout, this, [socket] {
-            // A live socket has left HTTP behind: its own protocol keeps it from here.
-            if (socket->parent() && socket->parent()->inherits("QWebSocket"))
-                return;
-            socket->abort();
-        });
+        connect(&m_deadline, &QTimer::timeout, socket, &QTcpSocket::abort);
         m_deadline.start();
     }
 
@@ -47,7 +45,9 @@ private:
 
 ConnectionWatch *watchOf(QTcpSocket *socket)
 {
-    return socket->findChild<ConnectionWatch *>(QString(), Qt::FindDirectChildrenOnly);
+    // Found by its name: a class without meta-object of its own would match any child.
+    return static_cast<ConnectionWatch *>(
+        socket->findChild<QObject *>(QLatin1String(ConnectionWatch::kName), Qt::FindDirectChildrenOnly));
 }
 
 } // namespace
@@ -60,6 +60,12 @@ void GuardedTcpServer::requestRead(QTcpSocket *socket)
 {
     if (ConnectionWatch *watch = watchOf(socket))
         watch->requestRead();
+}
+
+void GuardedTcpServer::leftHttp(QTcpSocket *socket)
+{
+    // Its handshake and its messages have limits of their own from here.
+    delete watchOf(socket);
 }
 
 void GuardedTcpServer::incomingConnection(qintptr handle)

@@ -19,6 +19,8 @@ public:
     // A request on `socket` has been read whole: its byte count starts again, and the wait for the
     // next one begins.
     static void requestRead(QTcpSocket *socket);
+    // `socket` becomes a live socket: the HTTP limits no longer apply to it.
+    static void leftHttp(QTcpSocket *socket);
 
 signals:
     // A connection cut for taking too long or sending too much; the server answers it itself.

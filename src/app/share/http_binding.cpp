@@ -96,17 +96,23 @@ QTcpSocket *HttpReply::connection() const { return m_channel->socket(); }
 class HttpBinding::Server final : public QAbstractHttpServer
 {
 public:
-    explicit Server(Handler handler) : m_handler(std::move(handler)) {}
+    Server(Handler handler, UpgradeCheck upgradeCheck)
+        : m_handler(std::move(handler)), m_upgradeCheck(std::move(upgradeCheck))
+    {
+    }
 
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override
     {
         GuardedTcpServer::requestRead(socket);
+        const bool upgrade = request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
         // A connection already refused for its size, or waiting for a delayed answer, takes
         // nothing more.
         if (socket->property(kRefused).toBool() || socket->property(HttpReply::Channel::kLast).toBool()
-            || socket->state() != QAbstractSocket::ConnectedState)
-            return true;
+            || socket->state() != QAbstractSocket::ConnectedState) {
+            socket->abort();
+            return !upgrade;
+        }
         HttpRequest ours;
         ours.method = methodName(request.method());
         ours.path = request.url().path();
@@ -114,21 +120,37 @@ protected:
         ours.headers = request.headers();
         ours.body = request.body();
         ours.peer = request.remoteAddress();
+        // The library asks here before it hands a request to become a live socket to its
+        // handshake: true lets it go on, false has it answered below and closed.
+        if (upgrade) {
+            if (!m_upgradeCheck(ours))
+                return false;
+            GuardedTcpServer::leftHttp(socket);
+            return true;
+        }
         m_handler(ours, HttpReply(std::make_shared<HttpReply::Channel>(makeResponder(request, socket), socket)));
         return true;
     }
 
-    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override {}
+    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override
+    {
+        HttpAnswer refusal;
+        refusal.status = 403;
+        refusal.body = "{\"error\":\"Refused.\"}";
+        refusal.closeAfter = true;
+        HttpReply::Channel(makeResponder(request, socket), socket).send(refusal);
+    }
 
 public:
     static constexpr char kRefused[] = "dorvaneRefused";
 
 private:
     Handler m_handler;
+    UpgradeCheck m_upgradeCheck;
 };
 
-HttpBinding::HttpBinding(const ShareLimits &limits, Handler handler, QObject *parent)
-    : QObject(parent), m_server(std::make_unique<Server>(std::move(handler))),
+HttpBinding::HttpBinding(const ShareLimits &limits, Handler handler, UpgradeCheck upgradeCheck, QObject *parent)
+    : QObject(parent), m_server(std::make_unique<Server>(std::move(handler), std::move(upgradeCheck))),
       m_tcp(new GuardedTcpServer(limits, this))
 {
     connect(m_tcp, &GuardedTcpServer::oversized, this, [tooLarge = tooLargeAnswer(limits.maxRequestBytes)](QTcpSocket *socket) {

@@ -64,8 +64,11 @@ class HttpBinding final : public QObject
     Q_OBJECT
 public:
     using Handler = std::function<void(const HttpRequest &, const HttpReply &)>;
+    // Whether a request to become a live socket may go on to its handshake; one refused is
+    // answered 403 and closed.
+    using UpgradeCheck = std::function<bool(const HttpRequest &)>;
 
-    HttpBinding(const ShareLimits &limits, Handler handler, QObject *parent = nullptr);
+    HttpBinding(const ShareLimits &limits, Handler handler, UpgradeCheck upgradeCheck, QObject *parent = nullptr);
     ~HttpBinding() override;
 
     // Listens on `address` and `port` (0 for any free port). False with the reason when it cannot.

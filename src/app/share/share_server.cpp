@@ -69,7 +69,8 @@ ShareServer::ShareServer(ClockCommands &commands, ShareTokens tokens, const Shar
     : m_commands(commands), m_tokens(std::move(tokens)), m_limits(limits), m_now(std::move(now)),
       m_hostNames(HostNames::ofThisComputer()), m_failures(limits.failureDelay, limits.maxFailureDelay, m_now),
       m_http(std::make_unique<HttpBinding>(
-          limits, [this](const HttpRequest &request, const HttpReply &reply) { handle(request, reply); }))
+          limits, [this](const HttpRequest &request, const HttpReply &reply) { handle(request, reply); },
+          [this](const HttpRequest &request) { return mayBecomeLive(request); }))
 {
     connect(m_http.get(), &HttpBinding::webSocketOpened, this, &ShareServer::openLive);
     connect(&m_commands, &ClockCommands::StatusChanged, this,
@@ -152,6 +153,13 @@ void ShareServer::handle(const HttpRequest &request, const HttpReply &reply)
         return;
     }
     answerCommand(request.path.mid(kApi.size()), request, reply);
+}
+
+bool ShareServer::mayBecomeLive(const HttpRequest &request) const
+{
+    // The key is checked once the socket is open, so that a wrong one can be answered late.
+    const QByteArray host = request.header("Host");
+    return request.path == kLivePath && m_hostNames.allows(host) && originAllowed(request.header("Origin"), host);
 }
 
 void ShareServer::answerCommand(const QString &name, const HttpRequest &request, const HttpReply &reply)

@@ -51,6 +51,7 @@ private:
     struct LiveClient;
 
     void handle(const HttpRequest &request, const HttpReply &reply);
+    bool mayBecomeLive(const HttpRequest &request) const;
     void answerCommand(const QString &name, const HttpRequest &request, const HttpReply &reply);
     void refuseKey(const QHostAddress &peer, const HttpReply &reply);
     void openLive(QWebSocket *socket);
