@@ -67,7 +67,11 @@ CommandLine::CommandLine()
       m_hideClockView(QStringLiteral("hide-clock-view"), QStringLiteral("Hide the running clock's clock view.")),
       m_status(QStringLiteral("status"),
                QStringLiteral("Print whether the running clock is running, stopped or expired, and its digits.")),
-      m_follow(QStringLiteral("follow"), QStringLiteral("With --status: print a line at every change, until interrupted."))
+      m_follow(QStringLiteral("follow"), QStringLiteral("With --status: print a line at every change, until interrupted.")),
+      m_share(QStringLiteral("share"),
+              QStringLiteral("Share the running clock on the local network (on), stop (off), or print its links (links);\n"
+                             "on and links print \"view <link>\", \"clock <link>\" and \"control <link>\"."),
+              QStringLiteral("on|off|links"))
 {
     // Single-dash words are long options, as the toolkit's own (-platform, -style) are.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -75,11 +79,11 @@ CommandLine::CommandLine()
         QStringLiteral("A count-down and count-up clock whose digits can fill a whole screen.\n"
                        "Settings are kept in Dorvane.Ini beside the program when it can be written there,\n"
                        "otherwise in the user's own ~/.config/dorvane/Dorvane.Ini.\n"
-                       "--start, --stop, --reset, --set, --show-clock-view, --hide-clock-view and --status ask the\n"
+                       "--start, --stop, --reset, --set, --show-clock-view, --hide-clock-view, --status and --share ask the\n"
                        "clock already running in this desktop session; they need no display, and exit with 3 when\n"
                        "no clock runs."));
     for (const QCommandLineOption *option :
-         {&m_help, &m_version, &m_start, &m_stop, &m_reset, &m_set, &m_showClockView, &m_hideClockView, &m_status, &m_follow})
+         {&m_help, &m_version, &m_start, &m_stop, &m_reset, &m_set, &m_showClockView, &m_hideClockView, &m_status, &m_follow, &m_share})
         m_parser.addOption(*option);
     for (const ToolkitOption &toolkit : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(toolkit.name));
@@ -134,7 +138,7 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
         {&m_start, Action::Start}, {&m_stop, Action::Stop},
         {&m_reset, Action::Reset}, {&m_set, Action::SetAllowance},
         {&m_showClockView, Action::ShowClockView}, {&m_hideClockView, Action::HideClockView},
-        {&m_status, Action::Status}};
+        {&m_status, Action::Status}, {&m_share, Action::Share}};
     RemoteRequest request;
     int asked = 0;
     for (const auto &[option, action] : actions) {
@@ -145,7 +149,7 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
     }
     if (asked > 1) {
         error = QStringLiteral("Give only one of --start, --stop, --reset, --set, --show-clock-view, "
-                               "--hide-clock-view and --status.");
+                               "--hide-clock-view, --status and --share.");
         return {};
     }
     if (m_parser.isSet(m_follow) && request.action != Action::Status) {
@@ -160,6 +164,19 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
             return {};
         }
         request = *allowance;
+    }
+    if (request.action == Action::Share) {
+        const QString mode = m_parser.value(m_share);
+        if (mode == QStringLiteral("on"))
+            request.sharing = RemoteRequest::Sharing::On;
+        else if (mode == QStringLiteral("off"))
+            request.sharing = RemoteRequest::Sharing::Off;
+        else if (mode == QStringLiteral("links"))
+            request.sharing = RemoteRequest::Sharing::Links;
+        else {
+            error = QStringLiteral("--share takes on, off or links, not '%1'.").arg(mode);
+            return {};
+        }
     }
     request.follow = m_parser.isSet(m_follow);
     return request;

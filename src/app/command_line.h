@@ -50,6 +50,7 @@ private:
     QCommandLineOption m_hideClockView;
     QCommandLineOption m_status;
     QCommandLineOption m_follow;
+    QCommandLineOption m_share;
 };
 
 } // namespace dorvane

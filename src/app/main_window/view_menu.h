@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QVector>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -37,6 +39,9 @@ public:
     void ShowKeyboardShortcuts(QWidget *window);
     // The text of the list of keys.
     QString KeyboardShortcutsText() const;
+    // An entry of the program's, above the list of keys, named `name`, that opens something for
+    // the window the menu is on.
+    void AddEntry(const QString &name, const QString &text, std::function<void(QWidget *window)> open);
 
 private:
     struct WindowActions
@@ -57,6 +62,13 @@ private:
     QAction *m_clockViewAction;
     QAction *m_flashAction;
     QHash<QWidget *, WindowActions> m_windows;
+    struct ExtraEntry
+    {
+        QString name;
+        QString text;
+        std::function<void(QWidget *)> open;
+    };
+    QVector<ExtraEntry> m_extraEntries;
 };
 
 } // namespace dorvane

@@ -2,6 +2,7 @@
 
 #include "app/commands/clock_commands.h"
 #include "app/remote/remote_interface.h"
+#include "app/share/sharing.h"
 
 namespace dorvane {
 
@@ -27,6 +28,15 @@ void ClockAdaptor::SetAllowance(int hours, int minutes, int seconds)
 
 void ClockAdaptor::ShowClockView(bool shown) { answer(m_commands.ShowClockView(shown)); }
 void ClockAdaptor::Activate() { answer(m_commands.Activate()); }
+
+QStringList ClockAdaptor::Share(const QString &mode)
+{
+    QStringList lines;
+    QString error = QStringLiteral("This clock cannot be shared.");
+    if (!m_sharing || !m_sharing->runSwitch(mode, lines, error))
+        m_call.sendErrorReply(QLatin1String(remote::kFailedError), error);
+    return lines;
+}
 
 void ClockAdaptor::answer(const CommandResult &result)
 {
