@@ -23,23 +23,33 @@ bool sameKey(const QByteArray &given, const std::string &token)
     return difference == 0;
 }
 
-// The host part of a Host header: without the port, an IPv6 address without its brackets.
+// The host part of a Host header: without the port, an IPv6 address without its brackets. Empty
+// for anything that is not a host and an optional port made of digits.
 QString hostPart(const QByteArray &header)
 {
     QString host = QString::fromLatin1(header).trimmed().toLower();
+    QString port;
     if (host.startsWith(QLatin1Char('['))) {
         const int end = host.indexOf(QLatin1Char(']'));
-        return end < 0 ? QString() : host.mid(1, end - 1);
+        if (end < 0)
+            return {};
+        const QString after = host.mid(end + 1);
+        if (!after.isEmpty() && !after.startsWith(QLatin1Char(':')))
+            return {};
+        port = after.mid(1);
+        host = host.mid(1, end - 1);
+    } else {
+        const int colon = host.indexOf(QLatin1Char(':'));
+        if (colon >= 0) {
+            port = host.mid(colon + 1);
+            host.truncate(colon);
+        }
+        if (host.endsWith(QLatin1Char('.')))
+            host.chop(1);
     }
-    const int colon = host.indexOf(QLatin1Char(':'));
-    if (colon >= 0) {
-        if (host.indexOf(QLatin1Char(':'), colon + 1) >= 0)
-            return {}; // an IPv6 address must come in brackets
-        host.truncate(colon);
-    }
-    if (host.endsWith(QLatin1Char('.')))
-        host.chop(1);
-    return host;
+    const bool portIsDigits =
+        port.size() <= 5 && std::all_of(port.begin(), port.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return portIsDigits ? host : QString();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/commands/clock_commands.h"
 #include "app/share/command_table.h"
 #include "app/share/http_binding.h"
+#include "app/share/share_pages.h"
 #include "app/share/status_json.h"
 
 #include <QJsonDocument>
@@ -38,6 +39,22 @@ HttpAnswer error(int status, const QString &text, bool closeAfter = false)
 {
     HttpAnswer a = answer(status, {{QStringLiteral("error"), text}});
     a.closeAfter = closeAfter;
+    return a;
+}
+
+HttpAnswer pageAnswer(const QByteArray &html, const QByteArray &host)
+{
+    HttpAnswer a;
+    a.contentType = "text/html; charset=utf-8";
+    a.body = html;
+    // The page runs only its own script and style, talks only to this server, and is never
+    // shown inside another site's page.
+    a.headers = {{"Cache-Control", "no-store"},
+                 {"X-Content-Type-Options", "nosniff"},
+                 {"Referrer-Policy", "no-referrer"},
+                 {"X-Frame-Options", "DENY"},
+                 {"Content-Security-Policy", "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; "
+                                             "connect-src ws://" + host + "; frame-ancestors 'none'"}};
     return a;
 }
 
@@ -115,9 +132,10 @@ void ShareServer::handle(const HttpRequest &request, const HttpReply &reply)
         return;
     }
     const bool command = request.path.startsWith(kApi) && isNetworkCommand(request.path.mid(kApi.size()));
-    if (request.path == kStatusPath) {
+    const SharePage page = sharePage(request.path);
+    if (request.path == kStatusPath || !page.html.isEmpty()) {
         if (request.method != "GET" && request.method != "HEAD") {
-            HttpAnswer refusal = error(405, QStringLiteral("The status is read with GET."));
+            HttpAnswer refusal = error(405, QStringLiteral("This is read with GET."));
             refusal.headers.append(qMakePair(QByteArray("Allow"), QByteArray("GET, HEAD")));
             reply.send(refusal);
             return;
@@ -144,6 +162,13 @@ void ShareServer::handle(const HttpRequest &request, const HttpReply &reply)
         return;
     }
     m_failures.succeeded(request.peer);
+    if (!page.html.isEmpty()) {
+        if (page.needs == Access::Control && access != Access::Control)
+            reply.send(error(403, kViewOnly));
+        else
+            reply.send(pageAnswer(page.html, host));
+        return;
+    }
     if (!command) {
         reply.send(answer(200, statusJson(m_commands.Status())));
         return;

@@ -76,6 +76,8 @@ TEST_F(ShareForgedRequests, AForeignHostIsRefused)
     EXPECT_FALSE(names.allows(""));
     EXPECT_FALSE(names.allows("::1")) << "an IPv6 address without brackets is no host";
     EXPECT_FALSE(names.allows("stage-pc.evil.example"));
+    EXPECT_FALSE(names.allows("localhost:4747; script-src *")) << "nothing but a port may follow the name";
+    EXPECT_FALSE(names.allows("[::1]x"));
 }
 
 TEST_F(ShareForgedRequests, AnOversizedRequestIsRefusedBeforeItIsRead)

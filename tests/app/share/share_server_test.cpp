@@ -113,4 +113,24 @@ TEST_F(ShareRoundTrip, TheLiveSocketIsToldEachChangeAsItHappensAndTakesTheSameCo
               QStringLiteral("Hours must be from 0 to 99, not 120."));
 }
 
+TEST_F(ShareRoundTrip, PagesAreWholeSmallAndNeedTheirLinksKey)
+{
+    share();
+    for (const QByteArray page : {"/view", "/clock", "/control"}) {
+        const HttpResult result = once(request("GET", page + "?key=" + kControlKey, port));
+        EXPECT_EQ(result.status, 200) << page.constData();
+        EXPECT_TRUE(result.head.contains("Content-Type: text/html; charset=utf-8"));
+        EXPECT_TRUE(result.head.contains("Content-Security-Policy: default-src 'none';"));
+        EXPECT_LE(result.body.size(), 20 * 1024) << page.constData();
+        EXPECT_TRUE(result.body.contains("/api/v1/live?key=")) << "the shared script is inside the page";
+        EXPECT_FALSE(result.body.contains("/*live*/"));
+        // Nothing fetched from elsewhere.
+        EXPECT_FALSE(result.body.contains("src=") || result.body.contains("href=") || result.body.contains("@import"));
+    }
+    EXPECT_EQ(once(request("GET", "/view?key=" + kViewKey, port)).status, 200);
+    EXPECT_EQ(once(request("GET", "/control?key=" + kViewKey, port)).status, 403);
+    EXPECT_EQ(once(request("GET", "/control", port)).status, 403);
+    EXPECT_EQ(once(request("POST", "/view?key=" + kViewKey, port)).status, 405);
+}
+
 } // namespace
