@@ -6,6 +6,7 @@
 #include "app/share/sharing.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,7 +71,10 @@ TEST_F(ShareDialogTest, TurningItOnShowsLinksWithCodesCountsScreensAndNewLinksRe
     auto *controlLink = dialog.findChild<QLineEdit *>(QStringLiteral("shareLink2"));
     auto *screens = dialog.findChild<QLabel *>(QStringLiteral("shareScreens"));
     ASSERT_TRUE(on && viewLink && controlLink && screens);
+    QString error;
+    EXPECT_TRUE(sharing->resume(error));
     EXPECT_FALSE(sharing->isOn()) << "nothing listens until the user says so";
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("dorvane/sharing.keys")))) << "nor is a key made";
     EXPECT_TRUE(viewLink->text().isEmpty());
 
     on->click();
