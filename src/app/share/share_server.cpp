@@ -97,9 +97,18 @@ ShareServer::ShareServer(ClockCommands &commands, ShareTokens tokens, const Shar
 ShareServer::~ShareServer()
 {
     // Every page and program is let go at once, before the listening socket closes.
-    for (const auto &client : m_live)
-        client->socket->abort();
+    dropLive();
+}
+
+void ShareServer::dropLive()
+{
+    // Taken out first: an aborted socket says so at once, and must not find itself in the list.
+    std::vector<std::unique_ptr<LiveClient>> dropped = std::move(m_live);
     m_live.clear();
+    for (const auto &client : dropped) {
+        client->socket->disconnect(this);
+        client->socket->abort();
+    }
 }
 
 bool ShareServer::listen(const QHostAddress &address, quint16 port, QString &error)
@@ -113,9 +122,7 @@ void ShareServer::setTokens(const ShareTokens &tokens)
 {
     m_tokens = tokens;
     const bool hadLive = !m_live.empty();
-    for (const auto &client : m_live)
-        client->socket->abort();
-    m_live.clear();
+    dropLive();
     if (hadLive)
         emit liveConnectionsChanged(0);
 }

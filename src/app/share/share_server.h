@@ -57,6 +57,7 @@ private:
     void openLive(QWebSocket *socket);
     void liveMessage(LiveClient &client, const QString &text);
     void closeLive(QWebSocket *socket);
+    void dropLive();
     void pushStatus(const ClockStatus &now);
     CommandRate &rateOf(QTcpSocket *connection);
 

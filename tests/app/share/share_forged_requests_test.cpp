@@ -169,11 +169,17 @@ TEST_F(ShareForgedRequests, WrongKeysAreAnsweredLaterWithoutHoldingUpTheClock)
 TEST_F(ShareForgedRequests, NewLinksRevokeTheOldOnesAndCloseTheirLiveSockets)
 {
     share();
-    std::unique_ptr<QWebSocket> old = live(kViewKey);
-    ASSERT_EQ(old->state(), QAbstractSocket::ConnectedState);
+    std::vector<std::unique_ptr<QWebSocket>> old;
+    for (int i = 0; i < 3; ++i) {
+        old.push_back(live(i == 0 ? kControlKey : kViewKey));
+        ASSERT_EQ(old.back()->state(), QAbstractSocket::ConnectedState);
+    }
+    ASSERT_TRUE(DORVANE_WAIT_FOR(server->liveConnections() == 3));
     ShareTokens fresh{std::string(32, '1'), std::string(32, '2')};
     server->setTokens(fresh);
-    EXPECT_TRUE(DORVANE_WAIT_FOR(old->state() == QAbstractSocket::UnconnectedState));
+    EXPECT_EQ(server->liveConnections(), 0);
+    for (const auto &socket : old)
+        EXPECT_TRUE(DORVANE_WAIT_FOR(socket->state() == QAbstractSocket::UnconnectedState));
     EXPECT_EQ(once(request("GET", "/api/v1/status?key=" + kViewKey, port)).status, 403);
     EXPECT_EQ(once(request("POST", "/api/v1/stop?key=" + kControlKey, port)).status, 403);
     EXPECT_EQ(once(request("GET", "/api/v1/status?key=" + QByteArray(32, '1'), port)).status, 200);
@@ -201,9 +207,11 @@ TEST_F(ShareForgedRequests, LiveSocketsAreBoundedInMessagesAndInWhatAViewKeyMayD
 TEST_F(ShareForgedRequests, ConnectionsAreBoundedAndAllEndWhenSharingStops)
 {
     ShareLimits limits = fastLimits();
-    limits.maxConnections = 2;
+    limits.maxConnections = 3;
     share(limits);
     std::unique_ptr<QWebSocket> first = live(kViewKey);
+    std::unique_ptr<QWebSocket> other = live(kControlKey);
+    ASSERT_TRUE(DORVANE_WAIT_FOR(server->liveConnections() == 2));
     RawClient second(port);
     EXPECT_EQ(second.exchange(request("GET", "/api/v1/status?key=" + kViewKey, port)).status, 200);
     RawClient third(port);
@@ -211,6 +219,7 @@ TEST_F(ShareForgedRequests, ConnectionsAreBoundedAndAllEndWhenSharingStops)
 
     server.reset();
     EXPECT_TRUE(DORVANE_WAIT_FOR(first->state() == QAbstractSocket::UnconnectedState));
+    EXPECT_TRUE(DORVANE_WAIT_FOR(other->state() == QAbstractSocket::UnconnectedState));
     EXPECT_TRUE(DORVANE_WAIT_FOR(second.socket().state() == QAbstractSocket::UnconnectedState));
     QTcpSocket after;
     after.connectToHost(QHostAddress::LocalHost, port);
