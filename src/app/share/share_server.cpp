@@ -141,9 +141,9 @@ void ShareServer::handle(const HttpRequest &request, const HttpReply &reply)
     const bool command = request.path.startsWith(kApi) && isNetworkCommand(request.path.mid(kApi.size()));
     const SharePage page = sharePage(request.path);
     if (request.path == kStatusPath || !page.html.isEmpty()) {
-        if (request.method != "GET" && request.method != "HEAD") {
+        if (request.method != "GET") {
             HttpAnswer refusal = error(405, QStringLiteral("This is read with GET."));
-            refusal.headers.append(qMakePair(QByteArray("Allow"), QByteArray("GET, HEAD")));
+            refusal.headers.append(qMakePair(QByteArray("Allow"), QByteArray("GET")));
             reply.send(refusal);
             return;
         }
