@@ -105,14 +105,6 @@ protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override
     {
         GuardedTcpServer::requestRead(socket);
-        const bool upgrade = request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
-        // A connection already refused for its size, or waiting for a delayed answer, takes
-        // nothing more.
-        if (socket->property(kRefused).toBool() || socket->property(HttpReply::Channel::kLast).toBool()
-            || socket->state() != QAbstractSocket::ConnectedState) {
-            socket->abort();
-            return !upgrade;
-        }
         HttpRequest ours;
         ours.method = methodName(request.method());
         ours.path = request.url().path();
@@ -120,6 +112,14 @@ protected:
         ours.headers = request.headers();
         ours.body = request.body();
         ours.peer = request.remoteAddress();
+        const bool upgrade = ours.header("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+        // A connection already refused for its size, or waiting for a delayed answer, takes
+        // nothing more.
+        if (socket->property(kRefused).toBool() || socket->property(HttpReply::Channel::kLast).toBool()
+            || socket->state() != QAbstractSocket::ConnectedState) {
+            socket->abort();
+            return !upgrade;
+        }
         // The library asks here before it hands a request to become a live socket to its
         // handshake: true lets it go on, false has it answered below and closed.
         if (upgrade) {
