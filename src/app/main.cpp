@@ -123,5 +123,8 @@ int main(int argc, char **argv)
         printLine(stderr, QStringLiteral("%1: another clock already answers other programs as %2 on the session bus; "
                                          "this one runs without remote control.")
                               .arg(programName, dorvane::applicationId()));
-    return app.exec();
+    const int exitCode = app.exec();
+    // The dialog goes before the sharing it works on.
+    delete shareDialog;
+    return exitCode;
 }
