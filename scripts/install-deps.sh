@@ -6,10 +6,12 @@
 # that first needs it.
 set -euo pipefail
 
-# What the built program loads: the toolkit with its window-system plugins, the sound library
-# (opened when the voice first sounds) and the font the arrows are drawn in.
+# What the built program loads: the toolkit with its window-system plugins and its network,
+# HTTP server and WebSocket modules (for sharing the clock), the QR code library, the sound
+# library (opened when the voice first sounds) and the font the arrows are drawn in.
 running=(
   libqt6widgets6 libqt6dbus6 qt6-qpa-plugins
+  libqt6network6 libqt6httpserver6 libqt6websockets6 libqrencode4
   libsdl2-2.0-0
   fonts-dejavu-core
 )
@@ -17,6 +19,7 @@ running=(
 building=(
   build-essential cmake make pkg-config
   qt6-base-dev libgl-dev libxcb1-dev
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
   libsdl2-dev
   fonts-liberation
 )

@@ -86,7 +86,11 @@ CommandLine::CommandLine()
               QStringLiteral("on|off")),
       m_add(QStringLiteral("add"),
             QStringLiteral("Add seconds to the time left of a count-down, or take them away with -."),
-            QStringLiteral("[+|-]SECONDS"))
+            QStringLiteral("[+|-]SECONDS")),
+      m_share(QStringLiteral("share"),
+              QStringLiteral("Share the running clock on the local network (on), stop (off), or print its links (links);\n"
+                             "on and links print \"view <link>\", \"clock <link>\" and \"control <link>\"."),
+              QStringLiteral("on|off|links"))
 {
     // Single-dash words are long options, as the toolkit's own (-platform, -style) are.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -95,11 +99,11 @@ CommandLine::CommandLine()
                        "Settings are kept in Dorvane.Ini beside the program when it can be written there,\n"
                        "otherwise in the user's own ~/.config/dorvane/Dorvane.Ini.\n"
                        "--start, --stop, --reset, --set, --show-clock-view, --hide-clock-view, --status, --message,\n"
-                       "--clear-message, --blank and --add ask the clock already running in this desktop session;\n"
-                       "they need no display, and exit with 3 when no clock runs."));
+                       "--clear-message, --blank, --add and --share ask the clock already running in this desktop\n"
+                       "session; they need no display, and exit with 3 when no clock runs."));
     for (const QCommandLineOption *option :
          {&m_help, &m_version, &m_start, &m_stop, &m_reset, &m_set, &m_showClockView, &m_hideClockView, &m_status, &m_follow,
-          &m_message, &m_clearMessage, &m_blank, &m_add})
+          &m_message, &m_clearMessage, &m_blank, &m_add, &m_share})
         m_parser.addOption(*option);
     for (const ToolkitOption &toolkit : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(toolkit.name));
@@ -156,7 +160,7 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
         {&m_showClockView, Action::ShowClockView}, {&m_hideClockView, Action::HideClockView},
         {&m_status, Action::Status}, {&m_message, Action::ShowMessage},
         {&m_clearMessage, Action::ClearMessage}, {&m_blank, Action::SetBlank},
-        {&m_add, Action::AddSeconds}};
+        {&m_add, Action::AddSeconds}, {&m_share, Action::Share}};
     RemoteRequest request;
     int asked = 0;
     for (const auto &[option, action] : actions) {
@@ -167,7 +171,7 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
     }
     if (asked > 1) {
         error = QStringLiteral("Give only one of --start, --stop, --reset, --set, --show-clock-view, "
-                               "--hide-clock-view, --status, --message, --clear-message, --blank and --add.");
+                               "--hide-clock-view, --status, --message, --clear-message, --blank, --add and --share.");
         return {};
     }
     if (m_parser.isSet(m_follow) && request.action != Action::Status) {
@@ -176,6 +180,19 @@ RemoteRequest CommandLine::remoteRequest(QString &error) const
     }
     if (!readValue(request, error))
         return {};
+    if (request.action == Action::Share) {
+        const QString mode = m_parser.value(m_share);
+        if (mode == QStringLiteral("on"))
+            request.sharing = RemoteRequest::Sharing::On;
+        else if (mode == QStringLiteral("off"))
+            request.sharing = RemoteRequest::Sharing::Off;
+        else if (mode == QStringLiteral("links"))
+            request.sharing = RemoteRequest::Sharing::Links;
+        else {
+            error = QStringLiteral("--share takes on, off or links, not '%1'.").arg(mode);
+            return {};
+        }
+    }
     request.follow = m_parser.isSet(m_follow);
     return request;
 }

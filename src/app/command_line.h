@@ -56,6 +56,7 @@ private:
     QCommandLineOption m_clearMessage;
     QCommandLineOption m_blank;
     QCommandLineOption m_add;
+    QCommandLineOption m_share;
 };
 
 } // namespace dorvane

@@ -4,11 +4,20 @@
 #include "app/display_opening.h"
 #include "app/error_report.h"
 #include "app/main_window/tmainform.h"
+#include "app/main_window/view_menu.h"
 #include "app/remote/remote_client.h"
 #include "app/remote/remote_control.h"
+#include "app/settings_location.h"
+#include "app/share/share_dialog.h"
+#include "app/share/sharing.h"
+#include "engine/error.h"
+#include "settings/network_settings.h"
+#include "settings/settings_file.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
+#include <QDir>
+#include <QPointer>
 #include <cstdio>
 #include <optional>
 
@@ -41,6 +50,30 @@ int askRunningClock(int argc, char **argv, const dorvane::RemoteRequest &request
     client.run();
     return app.exec();
 }
+
+// Sharing on the network as the settings file left it: off, unless the user turned it on. Its
+// choices go in the settings file's "Network" section, its keys in a file of their own.
+std::unique_ptr<dorvane::Sharing> makeSharing(dorvane::ClockCommands &commands)
+{
+    const dorvane::SettingsLocation location =
+        dorvane::SettingsLocation::choose(QCoreApplication::applicationFilePath(), dorvane::SettingsLocation::userDirectory());
+    const dorvane::NetworkSettings stored =
+        dorvane::loadNetworkSettings(dorvane::SettingsFile(location.readPath().toStdString()));
+    const QString userDirectory = dorvane::SettingsLocation::userDirectory();
+    auto save = [location](const dorvane::NetworkSettings &settings) {
+        try {
+            location.prepareForWrite();
+            dorvane::SettingsFile file(location.writePath().toStdString());
+            dorvane::saveNetworkSettings(file, settings);
+            return true;
+        } catch (const dorvane::Error &) {
+            return false;
+        }
+    };
+    return std::make_unique<dorvane::Sharing>(commands, stored, save,
+                                              userDirectory.isEmpty() ? QString()
+                                                                      : QDir(userDirectory).filePath(QStringLiteral("sharing.keys")));
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -68,10 +101,30 @@ int main(int argc, char **argv)
 
     TMainForm mainForm;
     mainForm.show();
+    const std::unique_ptr<dorvane::Sharing> sharing = makeSharing(mainForm.commands());
+    QString shareError;
+    if (!sharing->resume(shareError))
+        printLine(stderr, QStringLiteral("%1: the clock is not shared on the network: %2").arg(programName, shareError));
+    QPointer<dorvane::ShareDialog> shareDialog;
+    mainForm.viewMenu().AddEntry(QStringLiteral("actShare"), QStringLiteral("Share on the network\u2026"),
+                                 [&](QWidget *) {
+                                     // Over the main window, whichever window the menu was opened on.
+                                     if (!shareDialog) {
+                                         shareDialog = new dorvane::ShareDialog(*sharing, &mainForm);
+                                         shareDialog->setAttribute(Qt::WA_DeleteOnClose);
+                                     }
+                                     shareDialog->show();
+                                     shareDialog->raise();
+                                     shareDialog->activateWindow();
+                                 });
     dorvane::RemoteControl remote(mainForm.commands());
+    remote.setSharing(sharing.get());
     if (remote.offerOn(QDBusConnection::sessionBus()) == dorvane::RemoteControl::Offer::NameTaken)
         printLine(stderr, QStringLiteral("%1: another clock already answers other programs as %2 on the session bus; "
                                          "this one runs without remote control.")
                               .arg(programName, dorvane::applicationId()));
-    return app.exec();
+    const int exitCode = app.exec();
+    // The dialog goes before the sharing it works on.
+    delete shareDialog;
+    return exitCode;
 }

@@ -19,6 +19,7 @@ struct RemoteRequest
         ClearMessage,
         SetBlank,
         AddSeconds,
+        Share,
     };
     Action action = Action::None;
     int hours = 0;
@@ -27,6 +28,9 @@ struct RemoteRequest
     QString message;          // with ShowMessage
     bool blank = false;       // with SetBlank
     bool follow = false; // with Status: a line at every change, until interrupted
+    // With Share: "on", "off" or "links".
+    enum class Sharing { On, Off, Links };
+    Sharing sharing = Sharing::Links;
 };
 
 } // namespace dorvane

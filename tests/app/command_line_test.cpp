@@ -78,6 +78,11 @@ TEST(CommandLine, RemoteOptionsAskTheRunningClockAndAreCheckedBeforeAsking)
     EXPECT_EQ((QList<int>{minutesAndSeconds.remote.hours, minutesAndSeconds.remote.minutes,
                           minutesAndSeconds.remote.seconds}),
               (QList<int>{0, 4, 30}));
+    const CommandLineOutcome shareOff = run({QStringLiteral("--share"), QStringLiteral("off")});
+    EXPECT_FALSE(shareOff.startClock);
+    EXPECT_EQ(shareOff.remote.action, dorvane::RemoteRequest::Action::Share);
+    EXPECT_EQ(shareOff.remote.sharing, dorvane::RemoteRequest::Sharing::Off);
+    EXPECT_EQ(run({QStringLiteral("--share=on")}).remote.sharing, dorvane::RemoteRequest::Sharing::On);
     EXPECT_EQ(run({QStringLiteral("--start"), QStringLiteral("--help")}).remote.action,
               dorvane::RemoteRequest::Action::None)
         << "help answers first";
@@ -99,7 +104,9 @@ TEST(CommandLine, RemoteOptionsAskTheRunningClockAndAreCheckedBeforeAsking)
                    {{QStringLiteral("--add"), QStringLiteral("+-5")}, QStringLiteral("is not a number of seconds")},
                    {{QStringLiteral("--add"), QStringLiteral("99999999999")}, QStringLiteral("is not a number of seconds")},
                    {{QStringLiteral("--message"), QStringLiteral("x"), QStringLiteral("--blank"), QStringLiteral("on")},
-                    QStringLiteral("Give only one of")}};
+                    QStringLiteral("Give only one of")},
+                   {{QStringLiteral("--share"), QStringLiteral("yes")}, QStringLiteral("--share takes on, off or links, not 'yes'.")},
+                   {{QStringLiteral("--share=on"), QStringLiteral("--stop")}, QStringLiteral("Give only one of")}};
     for (const auto &row : refused) {
         SCOPED_TRACE(row.arguments.join(QLatin1Char(' ')).toStdString());
         const CommandLineOutcome outcome = run(row.arguments);

@@ -126,6 +126,11 @@ void ViewMenu::refreshChecks(QWidget *window)
     }
 }
 
+void ViewMenu::AddEntry(const QString &name, const QString &text, std::function<void(QWidget *)> open)
+{
+    m_extraEntries.push_back({name, text, std::move(open)});
+}
+
 QMenu *ViewMenu::Popup(QWidget *window, QPoint globalPosition)
 {
     if (!m_windows.contains(window))
@@ -148,6 +153,9 @@ QMenu *ViewMenu::Popup(QWidget *window, QPoint globalPosition)
     addVolumes(menu);
     addScreens(menu);
     menu->addSeparator();
+    for (const ExtraEntry &entry : m_extraEntries)
+        menu->addAction(entry.text, this, [open = entry.open, window] { open(window); })
+            ->setObjectName(entry.name);
     menu->addAction(QStringLiteral("Keyboard shortcuts"), this, [this] { ShowKeyboardShortcuts(); })
         ->setObjectName(QStringLiteral("actKeyboardShortcuts"));
     menu->popup(globalPosition);

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
+#include <QVector>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -54,6 +56,9 @@ public:
     void ChooseStateDigitColour(QWidget *window, ClockStatus::Cue cue);
     // The text of the list of keys.
     QString KeyboardShortcutsText() const;
+    // An entry of the program's, above the list of keys, named `name`, that opens something for
+    // the window the menu is on.
+    void AddEntry(const QString &name, const QString &text, std::function<void(QWidget *window)> open);
 
 private:
     struct WindowActions
@@ -82,6 +87,13 @@ private:
     WindowDigitColours *m_mainDigits = nullptr;
     QHash<QWidget *, WindowActions> m_windows;
     QStringList m_recentMessages;
+    struct ExtraEntry
+    {
+        QString name;
+        QString text;
+        std::function<void(QWidget *)> open;
+    };
+    QVector<ExtraEntry> m_extraEntries;
 };
 
 } // namespace dorvane

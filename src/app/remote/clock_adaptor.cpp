@@ -2,6 +2,7 @@
 
 #include "app/commands/clock_commands.h"
 #include "app/remote/remote_interface.h"
+#include "app/share/sharing.h"
 
 namespace dorvane {
 
@@ -33,6 +34,15 @@ void ClockAdaptor::AddSeconds(int seconds) { answer(m_commands.AddSeconds(second
 void ClockAdaptor::ShowMessage(const QString &text) { answer(m_commands.ShowMessage(text)); }
 void ClockAdaptor::ClearMessage() { answer(m_commands.ClearMessage()); }
 void ClockAdaptor::SetBlank(bool blank) { answer(m_commands.SetBlank(blank)); }
+
+QStringList ClockAdaptor::Share(const QString &mode)
+{
+    QStringList lines;
+    QString error = QStringLiteral("This clock cannot be shared.");
+    if (!m_sharing || !m_sharing->runSwitch(mode, lines, error))
+        m_call.sendErrorReply(QLatin1String(remote::kFailedError), error);
+    return lines;
+}
 
 void ClockAdaptor::answer(const CommandResult &result)
 {

@@ -1,10 +1,12 @@
 #pragma once
 #include <QDBusAbstractAdaptor>
 #include <QDBusContext>
+#include <QStringList>
 
 namespace dorvane {
 
 class ClockCommands;
+class Sharing;
 struct CommandResult;
 
 // The clock's interface on the session bus: each method is one of the clock's commands, so a caller
@@ -53,12 +55,21 @@ public slots:
     // Blacks out the clock view, or shows it again.
     void SetBlank(bool blank);
 
+    // Shares the clock on the local network ("on"), stops ("off"), or tells the links ("links"):
+    // on and links answer the lines "view <link>", "clock <link>", "control <link>".
+    QStringList Share(const QString &mode);
+
+public:
+    // What Share works on; without it, Share fails.
+    void setSharing(Sharing *sharing) { m_sharing = sharing; }
+
 private:
     // An error goes back to the caller under the interface's name for its kind.
     void answer(const CommandResult &result);
 
     QDBusContext &m_call;
     ClockCommands &m_commands;
+    Sharing *m_sharing = nullptr;
 };
 
 } // namespace dorvane

@@ -60,6 +60,9 @@ void RemoteClient::run()
     case RemoteRequest::Action::AddSeconds:
         callClock(QStringLiteral("AddSeconds"), {m_request.seconds});
         break;
+    case RemoteRequest::Action::Share:
+        share();
+        break;
     case RemoteRequest::Action::Status:
         if (m_request.follow)
             follow();
@@ -93,6 +96,18 @@ void RemoteClient::callClock(const QString &method, const QVariantList &argument
         m_finished = true;
         emit finished(0);
     });
+}
+
+void RemoteClient::share()
+{
+    const char *modes[] = {"on", "off", "links"};
+    call(QLatin1String(remote::kInterface), QStringLiteral("Share"),
+         {QLatin1String(modes[static_cast<int>(m_request.sharing)])}, [this](const QDBusMessage &reply) {
+             for (const QString &line : reply.arguments().value(0).toStringList())
+                 emit standardOutput(line);
+             m_finished = true;
+             emit finished(0);
+         });
 }
 
 void RemoteClient::askStatus()

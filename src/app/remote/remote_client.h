@@ -40,6 +40,7 @@ private:
               const std::function<void(const QDBusMessage &)> &answered);
     void callClock(const QString &method, const QVariantList &arguments = {});
     void askStatus();
+    void share();
     void follow();
     void fail(const QString &text, int exitCode);
     void failWith(const QDBusMessage &error);

@@ -9,9 +9,8 @@
 
 namespace dorvane {
 
-RemoteControl::RemoteControl(ClockCommands &commands)
+RemoteControl::RemoteControl(ClockCommands &commands) : m_adaptor(new ClockAdaptor(this, *this, commands))
 {
-    new ClockAdaptor(this, *this, commands);
     connect(&commands, &ClockCommands::StatusChanged, this, &RemoteControl::announce);
 }
 
@@ -22,6 +21,8 @@ RemoteControl::~RemoteControl()
         m_bus->unregisterObject(QLatin1String(remote::kObjectPath));
     }
 }
+
+void RemoteControl::setSharing(Sharing *sharing) { m_adaptor->setSharing(sharing); }
 
 RemoteControl::Offer RemoteControl::offerOn(const QDBusConnection &bus)
 {

@@ -6,7 +6,9 @@
 
 namespace dorvane {
 
+class ClockAdaptor;
 class ClockCommands;
+class Sharing;
 struct ClockStatus;
 
 // Lets other programs drive the running clock: the clock's commands on the session bus under the
@@ -26,10 +28,13 @@ public:
     // Answers on `bus` from now on. Without a bus, or when another clock already holds the name,
     // nothing is exported and the clock runs on as before.
     Offer offerOn(const QDBusConnection &bus);
+    // Lets callers turn sharing on the network on and off, and ask for its links.
+    void setSharing(Sharing *sharing);
 
 private:
     void announce(const ClockStatus &now, const ClockStatus &before);
 
+    ClockAdaptor *m_adaptor;
     std::optional<QDBusConnection> m_bus; // while answering
 };
 

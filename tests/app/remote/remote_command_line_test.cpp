@@ -9,8 +9,11 @@
 #include <QDBusVariant>
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -187,6 +190,68 @@ TEST_F(RemoteCommandLineTest, TheRoomsOptionsReachTheRunningClock)
     Finished finished = run({QStringLiteral("--message"), QString(201, QLatin1Char('x'))});
     EXPECT_EQ(finished.exitCode, 1);
     EXPECT_EQ(finished.errors, QStringLiteral("Dorvane: A message must be at most 200 characters, not 201.\n"));
+}
+
+// Sharing on the network, from a terminal: on loopback only, with the keys in the test's folder.
+TEST_F(RemoteCommandLineTest, ShareOnPrintsTheLinksThatWorkAndShareOffClosesThem)
+{
+    quint16 port = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    QFile settings(m_dir.filePath(QStringLiteral("Dorvane.Ini")));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Network]\nListen=Local\nPort=" + QByteArray::number(port) + "\n");
+    settings.close();
+    m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+
+    startClock(m_firstClock);
+    ASSERT_TRUE(waitLong([&] { return clockAnswers(); }));
+    Finished finished = run({QStringLiteral("--share"), QStringLiteral("links")});
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_EQ(finished.errors, QStringLiteral("Dorvane: The clock is not shared; --share on shares it.\n"));
+
+    finished = run({QStringLiteral("--share"), QStringLiteral("on")});
+    ASSERT_EQ(finished.exitCode, 0) << finished.errors.toStdString();
+    const QStringList lines = finished.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << finished.output.toStdString();
+    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(port);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("view ") + base + QStringLiteral("view?key="))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("clock ") + base + QStringLiteral("clock?key=")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("control ") + base + QStringLiteral("control?key=")));
+    EXPECT_EQ(run({QStringLiteral("--share"), QStringLiteral("links")}).output, finished.output);
+
+    struct stat info {};
+    ASSERT_EQ(::stat(m_dir.filePath(QStringLiteral("config/dorvane/sharing.keys")).toLocal8Bit().constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    // The control link's key drives the clock that printed it.
+    const QString key = lines[2].mid(lines[2].indexOf(QStringLiteral("key=")) + 4);
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(client.waitForConnected(5000));
+    client.write("POST /api/v1/set?key=" + key.toLatin1() + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
+                 "\r\nContent-Length: 14\r\n\r\n{\"seconds\":42}");
+    QByteArray answer;
+    ASSERT_TRUE(waitLong([&] {
+        answer += client.readAll();
+        return answer.contains("}");
+    }));
+    EXPECT_TRUE(answer.startsWith("HTTP/1.1 200")) << answer.constData();
+    EXPECT_EQ(run({QStringLiteral("--status")}).output, QStringLiteral("stopped 00 00 42\n"));
+
+    finished = run({QStringLiteral("--share"), QStringLiteral("off")});
+    EXPECT_EQ(finished.exitCode, 0);
+    EXPECT_TRUE(finished.output.isEmpty());
+    EXPECT_TRUE(waitLong([&] { return client.state() == QAbstractSocket::UnconnectedState; }));
+    QTcpSocket after;
+    after.connectToHost(QHostAddress::LocalHost, port);
+    EXPECT_FALSE(after.waitForConnected(2000));
+    QFile kept(m_dir.filePath(QStringLiteral("Dorvane.Ini")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().contains("Share=0"));
 }
 
 } // namespace
