@@ -34,6 +34,7 @@ public:
     bool ClockViewOnScreen() const override { return false; }
     void ShowClockView(bool) override { ++touched; }
     void BringToFront() override { ++touched; }
+    void ChangeTimeLeft(int) override { ++touched; }
     dorvane::ClockStatus Status() const override { return {}; }
 
     int touched = 0;
