@@ -405,15 +405,19 @@ TEST_F(ClockViewTest, TheRoomsKeysGiveOrTakeAMinuteAndBlackTheViewOut)
     EXPECT_EQ(display(), QStringLiteral("00 00 00"));
 }
 
+// A menu entry of the view's context menu, by its name.
+QAction *viewMenuEntry(TMainForm &w, const char *name)
+{
+    QMenu *menu = w.viewMenu().Popup(w.clockView().Form(), QPoint(10, 10));
+    QAction *found = menu->findChild<QAction *>(QLatin1String(name));
+    menu->close();
+    return found;
+}
+
 TEST_F(ClockViewTest, TheMenuSetsTheMessageRemembersTheLastOnesAndGivesMinutesAndTheBlackScreen)
 {
     openWithView();
-    const auto entry = [&](const char *name) {
-        QMenu *menu = m_window->viewMenu().Popup(view(), view()->mapToGlobal(QPoint(10, 10)));
-        QAction *action = menu->findChild<QAction *>(QLatin1String(name));
-        menu->close();
-        return action;
-    };
+    const auto entry = [&](const char *name) { return viewMenuEntry(*m_window, name); };
     const auto typeMessage = [&](const QString &text) {
         entry("actMessage")->trigger();
         MessageDialog *dialog = nullptr; // those closed before are deleted later
@@ -461,15 +465,6 @@ TEST_F(ClockViewTest, TheMenuSetsTheMessageRemembersTheLastOnesAndGivesMinutesAn
     EXPECT_TRUE(dialog->Text().isEmpty());
     dialog->reject();
     EXPECT_TRUE(m_window->commands().Status().message.isEmpty()) << "a message is not kept from one run to the next";
-}
-
-// A menu entry of the view's context menu, by its name.
-QAction *viewMenuEntry(TMainForm &w, const char *name)
-{
-    QMenu *menu = w.viewMenu().Popup(w.clockView().Form(), QPoint(10, 10));
-    QAction *found = menu->findChild<QAction *>(QLatin1String(name));
-    menu->close();
-    return found;
 }
 
 TEST_F(ClockViewTest, AutomaticDigitsInTheViewReadOnEveryClockColourAndTheMainWindowKeepsItsOwn)
