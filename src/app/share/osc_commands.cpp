@@ -1,6 +1,7 @@
 #include "osc_commands.h"
 
 #include <lo/lo.h>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -16,20 +17,29 @@ struct OscAddress
     QJsonObject (*arguments)(lo_arg **argv);
 };
 
+// An argument lies where the packet put it, four-byte aligned: it is copied out, never read in
+// place as the library's union, which wants more.
+std::int32_t int32(const lo_arg *argument)
+{
+    std::int32_t value;
+    std::memcpy(&value, argument, sizeof value);
+    return value;
+}
+
 QJsonObject none(lo_arg **) { return {}; }
 
 QJsonObject hoursMinutesSeconds(lo_arg **argv)
 {
-    return {{QStringLiteral("hours"), argv[0]->i}, {QStringLiteral("minutes"), argv[1]->i},
-            {QStringLiteral("seconds"), argv[2]->i}};
+    return {{QStringLiteral("hours"), int32(argv[0])}, {QStringLiteral("minutes"), int32(argv[1])},
+            {QStringLiteral("seconds"), int32(argv[2])}};
 }
 
-QJsonObject seconds(lo_arg **argv) { return {{QStringLiteral("seconds"), argv[0]->i}}; }
+QJsonObject seconds(lo_arg **argv) { return {{QStringLiteral("seconds"), int32(argv[0])}}; }
 
-QJsonObject text(lo_arg **argv) { return {{QStringLiteral("text"), QString::fromUtf8(&argv[0]->s)}}; }
+QJsonObject text(lo_arg **argv) { return {{QStringLiteral("text"), QString::fromUtf8(reinterpret_cast<const char *>(argv[0]))}}; }
 
 // Stage gear sends 1 and 0 for on and off.
-QJsonObject onOff(lo_arg **argv) { return {{QStringLiteral("on"), argv[0]->i != 0}}; }
+QJsonObject onOff(lo_arg **argv) { return {{QStringLiteral("on"), int32(argv[0]) != 0}}; }
 
 const OscAddress kAddresses[] = {
     {"/dorvane/start", "", "start", none},
