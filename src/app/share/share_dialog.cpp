@@ -14,13 +14,24 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace dorvane {
 
 namespace {
-constexpr int kCodePixels = 160;
+constexpr int kCodePixels = 180;
 const char *const kPageCaptions[] = {"View: what the clock view shows", "Clock: the time of day",
                                      "Control: a remote for a phone"};
+// Every module the same whole number of pixels wide, so that a camera reads sharp squares.
+QPixmap codePixmap(const QImage &code)
+{
+    if (code.isNull())
+        return {};
+    const int scale = std::max(1, kCodePixels / code.width());
+    return QPixmap::fromImage(code.scaled(code.width() * scale, code.height() * scale, Qt::KeepAspectRatio,
+                                          Qt::FastTransformation));
+}
+
 } // namespace
 
 ShareDialog::ShareDialog(Sharing &sharing, QWidget *parent) : QDialog(parent), m_sharing(sharing)
@@ -60,6 +71,7 @@ ShareDialog::ShareDialog(Sharing &sharing, QWidget *parent) : QDialog(parent), m
         m_pages[i].code = new QLabel(this);
         m_pages[i].code->setObjectName(QStringLiteral("shareCode%1").arg(i));
         m_pages[i].code->setFixedSize(kCodePixels, kCodePixels);
+        m_pages[i].code->setAlignment(Qt::AlignCenter);
         m_pages[i].code->setAccessibleName(QStringLiteral("QR code of the link"));
         pages->addWidget(caption, 0, i);
         pages->addWidget(m_pages[i].link, 1, i);
@@ -187,11 +199,9 @@ void ShareDialog::refresh()
     const QUrl urls[] = {links ? links->view : QUrl(), links ? links->clock : QUrl(), links ? links->control : QUrl()};
     for (int i = 0; i < 3; ++i) {
         m_pages[i].link->setText(urls[i].toString());
+        m_pages[i].link->setCursorPosition(0); // the address first; the key runs off the end
         m_pages[i].link->setEnabled(links.has_value());
-        const QImage code = links ? qrCodeImage(urls[i].toString()) : QImage();
-        m_pages[i].code->setPixmap(
-            code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(kCodePixels, kCodePixels, Qt::KeepAspectRatio,
-                                                                       Qt::FastTransformation)));
+        m_pages[i].code->setPixmap(codePixmap(links ? qrCodeImage(urls[i].toString()) : QImage()));
     }
     m_newLinks->setEnabled(links.has_value());
     showScreens(m_sharing.screens());
