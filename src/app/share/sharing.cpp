@@ -31,6 +31,11 @@ QString addressForLinks(NetworkSettings::Listen listen)
     return QHostInfo::localHostName();
 }
 
+QHostAddress listeningAddress(NetworkSettings::Listen listen)
+{
+    return listen == NetworkSettings::Listen::ThisComputer ? QHostAddress::LocalHost : QHostAddress::Any;
+}
+
 QUrl pageLink(const QString &host, quint16 port, const QString &page, const std::string &key)
 {
     QUrl url;
@@ -116,10 +121,8 @@ bool Sharing::start(QString &error)
         }
     }
     auto server = std::make_unique<ShareServer>(m_commands, *m_tokens, m_limits);
-    const QHostAddress address = m_settings.listen == NetworkSettings::Listen::ThisComputer ? QHostAddress::LocalHost
-                                                                                            : QHostAddress::Any;
     QString why;
-    if (!server->listen(address, quint16(m_settings.port), why)) {
+    if (!server->listen(listeningAddress(m_settings.listen), quint16(m_settings.port), why)) {
         error = QStringLiteral("Port %1 cannot be used: %2").arg(m_settings.port).arg(why);
         return false;
     }
@@ -157,10 +160,8 @@ bool Sharing::startOsc(QString &error)
     if (!parseOscSenders(QString::fromStdString(m_settings.oscAllowed), senders, error))
         return false;
     auto osc = std::make_unique<OscServer>(m_commands, senders, m_limits);
-    const QHostAddress address = m_settings.listen == NetworkSettings::Listen::ThisComputer ? QHostAddress::LocalHost
-                                                                                            : QHostAddress::Any;
     QString why;
-    if (!osc->listen(address, quint16(m_settings.oscPort), why)) {
+    if (!osc->listen(listeningAddress(m_settings.listen), quint16(m_settings.oscPort), why)) {
         error = QStringLiteral("OSC port %1 cannot be used: %2").arg(m_settings.oscPort).arg(why);
         return false;
     }
