@@ -2,45 +2,12 @@
 // clock's fields are only ever typed values they take, and a command that is unknown or whose
 // arguments are refused never touches the clock.
 #include "app/share/command_table.h"
+#include "checking_controls.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-class CheckingControls final : public dorvane::ClockControls
-{
-public:
-    void ClickStart() override { ++touched; }
-    void ClickStop() override { ++touched; }
-    void ClickReset() override { ++touched; }
-    Field AllowanceField(dorvane::AllowancePart part) const override
-    {
-        return {QStringLiteral("Field"), 0, part == dorvane::AllowancePart::Hours ? 99 : 60};
-    }
-    bool AllowanceTakes(dorvane::AllowancePart part, int value) const override
-    {
-        return value >= 0 && value <= AllowanceField(part).maxValue;
-    }
-    void TypeAllowance(dorvane::AllowancePart part, int value) override
-    {
-        ++touched;
-        if (!AllowanceTakes(part, value))
-            std::abort();
-    }
-    bool ClockViewShown() const override { return false; }
-    bool ClockViewOnScreen() const override { return false; }
-    void ShowClockView(bool) override { ++touched; }
-    void BringToFront() override { ++touched; }
-    void ChangeTimeLeft(int) override { ++touched; }
-    dorvane::ClockStatus Status() const override { return {}; }
-
-    int touched = 0;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -48,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int newline = input.indexOf('\n');
     const QString name = QString::fromUtf8(newline < 0 ? input : input.left(newline));
     const QByteArray body = newline < 0 ? QByteArray() : input.mid(newline + 1);
-    CheckingControls controls;
+    fuzzing::CheckingControls controls;
     dorvane::ClockCommands commands(controls);
     const dorvane::NetworkCommandAnswer answer =
         dorvane::runNetworkCommand(commands, name, QJsonDocument::fromJson(body).object());

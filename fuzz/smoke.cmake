@@ -13,7 +13,8 @@ run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -DCMAKE_CXX_COMPILER=${CL
     -DCMAKE_BUILD_TYPE=Release)
 run(${CMAKE_COMMAND} --build ${BINARY_DIR} -j 2)
 
-foreach(pair "fuzz_integer_codec:integer" "fuzz_profile_document:profile" "fuzz_network_command:command")
+foreach(pair "fuzz_integer_codec:integer" "fuzz_profile_document:profile" "fuzz_network_command:command"
+    "fuzz_osc_command:osc")
   string(REPLACE ":" ";" pair ${pair})
   list(GET pair 0 target)
   list(GET pair 1 corpus)

@@ -7,11 +7,12 @@
 set -euo pipefail
 
 # What the built program loads: the toolkit with its window-system plugins and its network,
-# HTTP server and WebSocket modules (for sharing the clock), the QR code library, the sound
-# library (opened when the voice first sounds) and the font the arrows are drawn in.
+# HTTP server and WebSocket modules (for sharing the clock), the QR code library, the OSC
+# library (for stage gear's commands), the sound library (opened when the voice first sounds)
+# and the font the arrows are drawn in.
 running=(
   libqt6widgets6 libqt6dbus6 qt6-qpa-plugins
-  libqt6network6 libqt6httpserver6 libqt6websockets6 libqrencode4
+  libqt6network6 libqt6httpserver6 libqt6websockets6 libqrencode4 liblo7
   libsdl2-2.0-0
   fonts-dejavu-core
 )
@@ -19,7 +20,7 @@ running=(
 building=(
   build-essential cmake make pkg-config
   qt6-base-dev libgl-dev libxcb1-dev
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev liblo-dev
   libsdl2-dev
   fonts-liberation
 )

@@ -12,4 +12,5 @@ trap 'bash scripts/wm-display.sh stop "$state"; rm -rf "$state"' EXIT
 bash scripts/wm-display.sh start "$state" normal=1920x1080 small=640x400 > /dev/null
 DISPLAY=":$(cat "$state/normal.display")" QT_QPA_PLATFORM=xcb "$tool" docs/screenshots
 DISPLAY=":$(cat "$state/normal.display")" QT_QPA_PLATFORM=xcb "$tool" docs/screenshots --clock-view
+DISPLAY=":$(cat "$state/normal.display")" QT_QPA_PLATFORM=xcb "$tool" docs/screenshots --share-dialog
 DISPLAY=":$(cat "$state/small.display")" QT_QPA_PLATFORM=xcb "$tool" "$build_dir/screenshots-640x400" --first-only

@@ -14,7 +14,8 @@ constexpr const char *ListenLocally = "Local";
 bool NetworkSettings::operator==(const NetworkSettings &other) const
 {
     return sharing == other.sharing && port == other.port && listen == other.listen
-        && maxConnections == other.maxConnections && osc == other.osc && oscAllowed == other.oscAllowed;
+        && maxConnections == other.maxConnections && osc == other.osc && oscPort == other.oscPort
+        && oscAllowed == other.oscAllowed;
 }
 
 NetworkSettings loadNetworkSettings(const SettingsFile &file)
@@ -32,6 +33,9 @@ NetworkSettings loadNetworkSettings(const SettingsFile &file)
     if (s.maxConnections < 1)
         s.maxConnections = defaults.maxConnections;
     s.osc = file.readBoolean(NetworkSection, "Osc", defaults.osc);
+    s.oscPort = file.readInteger(NetworkSection, "OscPort", defaults.oscPort);
+    if (s.oscPort < 1 || s.oscPort > 65535)
+        s.oscPort = defaults.oscPort;
     s.oscAllowed = file.readString(NetworkSection, "OscAllowed");
     return s;
 }
@@ -44,6 +48,7 @@ void saveNetworkSettings(SettingsFile &file, const NetworkSettings &s)
                      s.listen == NetworkSettings::Listen::ThisComputer ? ListenLocally : ListenEverywhere);
     file.writeInteger(NetworkSection, "MaxConnections", s.maxConnections);
     file.writeBoolean(NetworkSection, "Osc", s.osc);
+    file.writeInteger(NetworkSection, "OscPort", s.oscPort);
     file.writeString(NetworkSection, "OscAllowed", s.oscAllowed);
 }
 

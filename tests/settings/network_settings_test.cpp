@@ -23,7 +23,7 @@ TEST(NetworkSettings, OffByDefaultAndWhatIsWrittenIsReadBack)
 {
     TempDir dir;
     const std::string path = dir.file("Dorvane.Ini");
-    writeFile(path, "[Network]\nPort=70000\nMaxConnections=0\nListen=Somewhere\n");
+    writeFile(path, "[Network]\nPort=70000\nMaxConnections=0\nListen=Somewhere\nOscPort=0\n");
     SettingsFile file(path);
     // Nothing unusable turns sharing on or opens an odd port.
     EXPECT_EQ(loadNetworkSettings(file), NetworkSettings{});
@@ -35,6 +35,7 @@ TEST(NetworkSettings, OffByDefaultAndWhatIsWrittenIsReadBack)
     written.listen = NetworkSettings::Listen::ThisComputer;
     written.maxConnections = 12;
     written.osc = true;
+    written.oscPort = 9000;
     written.oscAllowed = "192.168.1.20, 192.168.1.21";
     saveNetworkSettings(file, written);
     EXPECT_EQ(loadNetworkSettings(file), written);

@@ -1,12 +1,15 @@
 // Pictures of the real main window in the states the README shows: the design size, a larger
 // size and maximized, a count-down in its "seconds" and expired colours, and the Configuration
-// page; with --clock-view, the clock view beside the main window and full screen. Run under a
-// window manager (tools/take-screenshots.sh).
+// page; with --clock-view, the clock view beside the main window and full screen; with
+// --share-dialog, the sharing dialog with its links and QR codes, shared on this computer only.
+// Run under a window manager (tools/take-screenshots.sh).
 // The window's files live in a temporary folder, so no real settings are touched.
 #include "app/clock_view/clock_view_controller.h"
 #include "app/error_report.h"
 #include "app/clock_view/tclockviewform.h"
 #include "app/main_window/tmainform.h"
+#include "app/share/share_dialog.h"
+#include "app/share/sharing.h"
 #include "app/window_modes.h"
 #include "controls/base/published.h"
 #include "controls/base/ttimer.h"
@@ -86,6 +89,34 @@ int clockViewPictures(TMainForm &w, const QString &out)
     return ok ? 0 : 1;
 }
 
+// The sharing dialog over the main window, shared on loopback on the default ports with OSC
+// taken from this computer, frame and title bar included.
+int shareDialogPicture(TMainForm &w, const QString &out, const QString &home)
+{
+    dorvane::NetworkSettings settings;
+    settings.sharing = true;
+    settings.listen = dorvane::NetworkSettings::Listen::ThisComputer;
+    settings.osc = true;
+    settings.oscAllowed = "127.0.0.1";
+    dorvane::Sharing sharing(w.commands(), settings, nullptr, QDir(home).filePath(QStringLiteral("sharing.keys")));
+    QString error;
+    if (!sharing.resume(error)) {
+        std::fprintf(stderr, "cannot share on the default ports (%s); any free ones are used\n", qPrintable(error));
+        settings.port = 0;
+        settings.oscPort = 0;
+        sharing.apply(settings, error);
+    }
+    dorvane::ShareDialog dialog(sharing, &w);
+    dialog.show();
+    bool ok = QTest::qWaitForWindowExposed(&dialog);
+    settle();
+    const QRect area = dialog.frameGeometry();
+    const QString path = QDir(out).filePath(QStringLiteral("share-dialog.png"));
+    ok &= w.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", qPrintable(path), area.width(), area.height());
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -97,6 +128,8 @@ int main(int argc, char **argv)
     const bool firstOnly = argc > 2 && QByteArray(argv[2]) == "--first-only";
     // Only the clock view's pictures.
     const bool clockView = argc > 2 && QByteArray(argv[2]) == "--clock-view";
+    // Only the sharing dialog's picture.
+    const bool shareDialog = argc > 2 && QByteArray(argv[2]) == "--share-dialog";
     QDir().mkpath(out);
 
     QTemporaryDir home;
@@ -113,6 +146,8 @@ int main(int argc, char **argv)
     settle();
     if (clockView)
         return clockViewPictures(w, out);
+    if (shareDialog)
+        return shareDialogPicture(w, out, home.path());
     bool ok = save(w, out, QStringLiteral("display-616x468.png"));
     if (firstOnly) {
         // The whole screen, window manager's frame and title bar included.

@@ -1,5 +1,6 @@
 #include "sharing.h"
 
+#include "app/share/osc_server.h"
 #include "app/share/share_server.h"
 
 #include <QDir>
@@ -28,6 +29,11 @@ QString addressForLinks(NetworkSettings::Listen listen)
                 return entry.ip().toString();
     }
     return QHostInfo::localHostName();
+}
+
+QHostAddress listeningAddress(NetworkSettings::Listen listen)
+{
+    return listen == NetworkSettings::Listen::ThisComputer ? QHostAddress::LocalHost : QHostAddress::Any;
 }
 
 QUrl pageLink(const QString &host, quint16 port, const QString &page, const std::string &key)
@@ -66,7 +72,7 @@ bool Sharing::resume(QString &error)
     if (!m_settings.sharing)
         return true;
     if (start(error))
-        return true;
+        return matchOsc(true, error);
     m_settings.sharing = false;
     emit changed();
     return false;
@@ -76,6 +82,8 @@ bool Sharing::apply(const NetworkSettings &settings, QString &error)
 {
     const bool listenChanged = settings.port != m_settings.port || settings.listen != m_settings.listen ||
                                settings.maxConnections != m_settings.maxConnections;
+    const bool oscChanged = listenChanged || settings.osc != m_settings.osc || settings.oscPort != m_settings.oscPort ||
+                            settings.oscAllowed != m_settings.oscAllowed;
     m_settings = settings;
     m_limits.maxConnections = settings.maxConnections;
     bool ok = true;
@@ -87,6 +95,8 @@ bool Sharing::apply(const NetworkSettings &settings, QString &error)
         if (!ok)
             m_settings.sharing = false;
     }
+    if (ok)
+        ok = matchOsc(oscChanged, error);
     if (m_save && !m_save(m_settings) && ok) {
         error = QStringLiteral("The sharing settings could not be kept in the settings file.");
         ok = false;
@@ -111,10 +121,8 @@ bool Sharing::start(QString &error)
         }
     }
     auto server = std::make_unique<ShareServer>(m_commands, *m_tokens, m_limits);
-    const QHostAddress address = m_settings.listen == NetworkSettings::Listen::ThisComputer ? QHostAddress::LocalHost
-                                                                                            : QHostAddress::Any;
     QString why;
-    if (!server->listen(address, quint16(m_settings.port), why)) {
+    if (!server->listen(listeningAddress(m_settings.listen), quint16(m_settings.port), why)) {
         error = QStringLiteral("Port %1 cannot be used: %2").arg(m_settings.port).arg(why);
         return false;
     }
@@ -125,12 +133,44 @@ bool Sharing::start(QString &error)
 
 void Sharing::stop()
 {
+    m_osc.reset();
     if (!m_server)
         return;
     // Every connection ends with it, at once.
     m_server.reset();
     emit screensChanged(0);
 }
+
+// OSC listens only while the clock is shared and the user turned it on; a change of its choices
+// opens its port anew.
+bool Sharing::matchOsc(bool changed, QString &error)
+{
+    const bool wanted = m_server && m_settings.osc;
+    if (!wanted || changed)
+        m_osc.reset();
+    if (!wanted || m_osc || startOsc(error))
+        return true;
+    m_settings.osc = false;
+    return false;
+}
+
+bool Sharing::startOsc(QString &error)
+{
+    QList<QHostAddress> senders;
+    if (!parseOscSenders(QString::fromStdString(m_settings.oscAllowed), senders, error))
+        return false;
+    auto osc = std::make_unique<OscServer>(m_commands, senders, m_limits);
+    QString why;
+    if (!osc->listen(listeningAddress(m_settings.listen), quint16(m_settings.oscPort), why)) {
+        error = QStringLiteral("OSC port %1 cannot be used: %2").arg(m_settings.oscPort).arg(why);
+        return false;
+    }
+    connect(osc.get(), &OscServer::tallyChanged, this, &Sharing::oscTallyChanged);
+    m_osc = std::move(osc);
+    return true;
+}
+
+const OscTally *Sharing::oscTally() const { return m_osc ? &m_osc->tally() : nullptr; }
 
 bool Sharing::newLinks(QString &error)
 {

@@ -14,7 +14,9 @@
 namespace dorvane {
 
 class ClockCommands;
+class OscServer;
 class ShareServer;
+struct OscTally;
 
 // The address of each page, with the key it needs.
 struct ShareLinks
@@ -57,16 +59,22 @@ public:
     // Pages and programs following the clock now.
     int screens() const;
 
+    // What became of the OSC packets since OSC last started; none while it is off.
+    const OscTally *oscTally() const;
+
     // What "--share on|off|links" asks of the running clock: the lines to print, or an error.
     bool runSwitch(const QString &mode, QStringList &lines, QString &error);
 
 signals:
     void changed();
     void screensChanged(int count);
+    void oscTallyChanged();
 
 private:
     bool start(QString &error);
     void stop();
+    bool matchOsc(bool changed, QString &error);
+    bool startOsc(QString &error);
 
     ClockCommands &m_commands;
     NetworkSettings m_settings;
@@ -75,6 +83,7 @@ private:
     ShareLimits m_limits;
     std::optional<ShareTokens> m_tokens;
     std::unique_ptr<ShareServer> m_server;
+    std::unique_ptr<OscServer> m_osc;
 };
 
 } // namespace dorvane

@@ -10,8 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -102,6 +104,41 @@ TEST_F(ShareDialogTest, TurningItOnShowsLinksWithCodesCountsScreensAndNewLinksRe
     QTcpSocket after;
     after.connectToHost(QHostAddress::LocalHost, port);
     EXPECT_FALSE(after.waitForConnected(1000));
+}
+
+TEST_F(ShareDialogTest, OscTakesOnlyAListOfAddressesAndSaysWhenNoOneIsListed)
+{
+    ShareDialog dialog(*sharing);
+    auto *osc = dialog.findChild<QCheckBox *>(QStringLiteral("shareOsc"));
+    auto *senders = dialog.findChild<QLineEdit *>(QStringLiteral("shareOscAllowed"));
+    auto *state = dialog.findChild<QLabel *>(QStringLiteral("shareOscState"));
+    auto *problem = dialog.findChild<QLabel *>(QStringLiteral("shareProblem"));
+    ASSERT_TRUE(osc && senders && state && problem);
+    EXPECT_EQ(dialog.findChild<QSpinBox *>(QStringLiteral("shareOscPort"))->value(), 4748);
+    EXPECT_EQ(state->text(), QStringLiteral("OSC is off."));
+
+    QUdpSocket probe;
+    ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+    const quint16 oscPort = probe.localPort();
+    probe.close();
+    dialog.findChild<QSpinBox *>(QStringLiteral("shareOscPort"))->setValue(oscPort);
+    dialog.findChild<QCheckBox *>(QStringLiteral("shareOn"))->click();
+    osc->click();
+    EXPECT_TRUE(saved.osc);
+    EXPECT_EQ(state->text(), QStringLiteral("OSC is taken from no address until you list one."));
+
+    senders->setText(QStringLiteral("127.0.0.1, mixer.local"));
+    emit senders->editingFinished();
+    EXPECT_EQ(problem->text(), QStringLiteral("'mixer.local' is not an IPv4 or IPv6 address."));
+    EXPECT_TRUE(saved.oscAllowed.empty());
+    EXPECT_EQ(senders->text(), QStringLiteral("127.0.0.1, mixer.local")) << "left for the user to mend";
+
+    senders->setText(QStringLiteral("127.0.0.1 ::1"));
+    emit senders->editingFinished();
+    EXPECT_EQ(saved.oscAllowed, "127.0.0.1 ::1");
+    EXPECT_TRUE(problem->text().isEmpty()) << problem->text().toStdString();
+    EXPECT_TRUE(state->text().startsWith(QStringLiteral("OSC on UDP port %1: 0 commands taken").arg(oscPort)))
+        << state->text().toStdString();
 }
 
 } // namespace

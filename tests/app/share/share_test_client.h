@@ -52,7 +52,11 @@ public:
     bool ClockViewOnScreen() const override { return false; }
     void ShowClockView(bool) override {}
     void BringToFront() override {}
-    void ChangeTimeLeft(int) override {}
+    void ChangeTimeLeft(int seconds) override
+    {
+        status.remainingSeconds += seconds;
+        commands->ClockMoved();
+    }
     ClockStatus Status() const override { return status; }
 
     ClockCommands *commands = nullptr;
