@@ -63,7 +63,8 @@ install:
 
 uninstall:
 	xargs -d '\n' rm -f < $(BUILD_DIR)/installed-files.txt
-	-rmdir $(PREFIX)/share/dorvane $(PREFIX)/share/doc/dorvane
+	-rmdir $(PREFIX)/share/dorvane $(PREFIX)/share/doc/dorvane \
+	  $$(sed -n 's|/dorvane-share\.so$$||p' $(BUILD_DIR)/installed-files.txt)
 	rm -f $(BUILD_DIR)/installed-files.txt
 
 clean:

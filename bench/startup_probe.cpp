@@ -16,6 +16,9 @@
 #include "app/error_report.h"
 #include "app/remote/remote_control.h"
 #include "app/main_window/tmainform.h"
+#include "app/share/sharing_on_demand.h"
+#include "settings/network_settings.h"
+#include "settings/settings_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -134,11 +137,21 @@ public:
         return m_window.get();
     }
 
-    // As the program's entry does once the window is shown: the clock answers on the session
-    // bus, when the session has one.
+    // As the program's entry does once the window is shown: sharing as the settings file left it
+    // (off: its module is not loaded), and the clock answers on the session bus, when the
+    // session has one.
     void answerOnTheBus()
     {
+        const dorvane::NetworkSettings stored =
+            dorvane::loadNetworkSettings(dorvane::SettingsFile(m_window->settingsPath().toStdString()));
+        m_sharing = std::make_unique<dorvane::SharingOnDemand>(
+            dorvane::SharingModuleInput{m_window->commands(), stored, {}, filePath(QStringLiteral("sharing.keys"))},
+            dorvane::SharingOnDemand::modulePathFor(QCoreApplication::applicationDirPath()));
+        QString error;
+        if (!m_sharing->resume(error))
+            std::fprintf(stderr, "startup_probe: %s\n", qPrintable(error));
         m_remote = std::make_unique<dorvane::RemoteControl>(m_window->commands());
+        m_remote->setSharing(m_sharing.get());
         m_remote->offerOn(QDBusConnection::sessionBus());
     }
 
@@ -148,6 +161,7 @@ private:
     std::optional<QTemporaryDir> m_ownFolder;
     QString m_path;
     std::unique_ptr<TMainForm> m_window;
+    std::unique_ptr<dorvane::SharingOnDemand> m_sharing;
     std::unique_ptr<dorvane::RemoteControl> m_remote;
 };
 

@@ -8,8 +8,7 @@
 #include "app/remote/remote_client.h"
 #include "app/remote/remote_control.h"
 #include "app/settings_location.h"
-#include "app/share/share_dialog.h"
-#include "app/share/sharing.h"
+#include "app/share/sharing_on_demand.h"
 #include "engine/error.h"
 #include "settings/network_settings.h"
 #include "settings/settings_file.h"
@@ -17,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDir>
-#include <QPointer>
 #include <cstdio>
 #include <optional>
 
@@ -52,8 +50,9 @@ int askRunningClock(int argc, char **argv, const dorvane::RemoteRequest &request
 }
 
 // Sharing on the network as the settings file left it: off, unless the user turned it on. Its
-// choices go in the settings file's "Network" section, its keys in a file of their own.
-std::unique_ptr<dorvane::Sharing> makeSharing(dorvane::ClockCommands &commands)
+// choices go in the settings file's "Network" section, its keys in a file of their own. Its module
+// is loaded only when sharing is wanted.
+std::unique_ptr<dorvane::SharingOnDemand> makeSharing(dorvane::ClockCommands &commands)
 {
     const dorvane::SettingsLocation location =
         dorvane::SettingsLocation::choose(QCoreApplication::applicationFilePath(), dorvane::SettingsLocation::userDirectory());
@@ -70,9 +69,11 @@ std::unique_ptr<dorvane::Sharing> makeSharing(dorvane::ClockCommands &commands)
             return false;
         }
     };
-    return std::make_unique<dorvane::Sharing>(commands, stored, save,
-                                              userDirectory.isEmpty() ? QString()
-                                                                      : QDir(userDirectory).filePath(QStringLiteral("sharing.keys")));
+    const QString tokensPath =
+        userDirectory.isEmpty() ? QString() : QDir(userDirectory).filePath(QStringLiteral("sharing.keys"));
+    return std::make_unique<dorvane::SharingOnDemand>(
+        dorvane::SharingModuleInput{commands, stored, save, tokensPath},
+        dorvane::SharingOnDemand::modulePathFor(QCoreApplication::applicationDirPath()));
 }
 } // namespace
 
@@ -101,30 +102,18 @@ int main(int argc, char **argv)
 
     TMainForm mainForm;
     mainForm.show();
-    const std::unique_ptr<dorvane::Sharing> sharing = makeSharing(mainForm.commands());
+    const std::unique_ptr<dorvane::SharingOnDemand> sharing = makeSharing(mainForm.commands());
     QString shareError;
     if (!sharing->resume(shareError))
         printLine(stderr, QStringLiteral("%1: the clock is not shared on the network: %2").arg(programName, shareError));
-    QPointer<dorvane::ShareDialog> shareDialog;
+    // Over the main window, whichever window the menu was opened on.
     mainForm.viewMenu().AddEntry(QStringLiteral("actShare"), QStringLiteral("Share on the network\u2026"),
-                                 [&](QWidget *) {
-                                     // Over the main window, whichever window the menu was opened on.
-                                     if (!shareDialog) {
-                                         shareDialog = new dorvane::ShareDialog(*sharing, &mainForm);
-                                         shareDialog->setAttribute(Qt::WA_DeleteOnClose);
-                                     }
-                                     shareDialog->show();
-                                     shareDialog->raise();
-                                     shareDialog->activateWindow();
-                                 });
+                                 [&](QWidget *) { sharing->openDialog(&mainForm); });
     dorvane::RemoteControl remote(mainForm.commands());
     remote.setSharing(sharing.get());
     if (remote.offerOn(QDBusConnection::sessionBus()) == dorvane::RemoteControl::Offer::NameTaken)
         printLine(stderr, QStringLiteral("%1: another clock already answers other programs as %2 on the session bus; "
                                          "this one runs without remote control.")
                               .arg(programName, dorvane::applicationId()));
-    const int exitCode = app.exec();
-    // The dialog goes before the sharing it works on.
-    delete shareDialog;
-    return exitCode;
+    return app.exec();
 }

@@ -17,6 +17,9 @@ done
 dpkg-deb -c "$deb" > "$work/contents"
 check "the program is root's and executable" grep -Eq '^-rwxr-xr-x root/root .* \./usr/bin/dorvane$' "$work/contents"
 check "every entry is root's" test -z "$(awk '$2 != "root/root"' "$work/contents")"
+check "the network module is in the program's private multiarch folder, not run" \
+  grep -Eq '^-rw-r--r-- root/root .* \./usr/lib/[a-z0-9_]+-[a-z0-9_-]+/dorvane/dorvane-share\.so$' "$work/contents"
+check "nothing for ldconfig: no library in a public folder" test -z "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'post(inst|rm)$')"
 for file in "usr/share/applications/$id.desktop" usr/share/dorvane/arialnb.ttf usr/share/doc/dorvane/copyright \
   usr/share/doc/dorvane/changelog.gz usr/share/man/man1/dorvane.1.gz; do
   check "contains $file" grep -q " \./$file\$" "$work/contents"

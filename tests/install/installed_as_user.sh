@@ -11,7 +11,11 @@ home=$work/home
 runtime=$work/runtime
 mkdir -p "$home" "$runtime"
 chmod 700 "$runtime"
-printf '[Time]\r\nHours=2\r\nMins=15\r\n[Voice]\r\nYes=0\r\n' > "$bin/Dorvane.Ini"
+# The preset also shares the clock on this computer only, on a port free now: the installed program
+# loads its network module from where it was installed.
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+printf '[Time]\r\nHours=2\r\nMins=15\r\n[Voice]\r\nYes=0\r\n[Network]\r\nShare=1\r\nListen=Local\r\nPort=%s\r\n' \
+  "$port" > "$bin/Dorvane.Ini"
 cp "$bin/Dorvane.Ini" "$work/preset"
 if [ "$(id -u)" -eq 0 ]; then
   as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
@@ -51,9 +55,12 @@ start_and_press_done() {
   wait "$program"
 }
 user_file=$home/.config/dorvane/Dorvane.Ini
+not_said() { ! grep -q "$1" "$2"; }
 
 # A user without settings starts from the preset and keeps them in their own folder.
 check "first start closes on Done" start_and_press_done
+check "first start shared the clock" not_said "not shared on the network" "$work/program.log"
+check "the links' keys are the user's own" test "$(stat -c '%U %a' "$home/.config/dorvane/sharing.keys")" = "$user 600"
 check "the settings are in the user's folder" test -f "$user_file"
 check "the user's file is the user's own" test "$(stat -c %U "$user_file")" = "$user"
 for line in Hours=2 Mins=15 Secs=0 Seconds=60; do

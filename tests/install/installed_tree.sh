@@ -6,12 +6,17 @@ install_copy
 id=example.pellgrove.Dorvane
 icon_sizes=(16 22 24 32 48 64 128 256)
 
-expected=(bin/dorvane "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+module=$(cd "$prefix" && find lib -name dorvane-share.so)
+expected=(bin/dorvane "$module" "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
   share/man/man1/dorvane.1.gz share/dorvane/arialnb.ttf share/doc/dorvane/copyright
   share/doc/dorvane/changelog.gz "share/icons/hicolor/scalable/apps/$id.svg")
 for size in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 check "installed files" diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
 check "the program is executable" test -x "$prefix/bin/dorvane"
+# The network module is read, never run (installed_as_user.sh has the program load it).
+check "the network module is in the program's private library folder" \
+  grep -Eqx 'lib/([a-z0-9_]+-[a-z0-9_-]+/)?dorvane/dorvane-share\.so' <<< "$module"
+check "the network module is not executable" test ! -x "$prefix/$module"
 
 desktop=$prefix/share/applications/$id.desktop
 check "desktop entry" desktop-file-validate "$desktop"

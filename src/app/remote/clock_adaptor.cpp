@@ -2,7 +2,7 @@
 
 #include "app/commands/clock_commands.h"
 #include "app/remote/remote_interface.h"
-#include "app/share/sharing.h"
+#include "app/share/sharing_service.h"
 
 namespace dorvane {
 

@@ -6,7 +6,7 @@
 namespace dorvane {
 
 class ClockCommands;
-class Sharing;
+class SharingService;
 struct CommandResult;
 
 // The clock's interface on the session bus: each method is one of the clock's commands, so a caller
@@ -61,7 +61,7 @@ public slots:
 
 public:
     // What Share works on; without it, Share fails.
-    void setSharing(Sharing *sharing) { m_sharing = sharing; }
+    void setSharing(SharingService *sharing) { m_sharing = sharing; }
 
 private:
     // An error goes back to the caller under the interface's name for its kind.
@@ -69,7 +69,7 @@ private:
 
     QDBusContext &m_call;
     ClockCommands &m_commands;
-    Sharing *m_sharing = nullptr;
+    SharingService *m_sharing = nullptr;
 };
 
 } // namespace dorvane

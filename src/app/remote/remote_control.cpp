@@ -22,7 +22,7 @@ RemoteControl::~RemoteControl()
     }
 }
 
-void RemoteControl::setSharing(Sharing *sharing) { m_adaptor->setSharing(sharing); }
+void RemoteControl::setSharing(SharingService *sharing) { m_adaptor->setSharing(sharing); }
 
 RemoteControl::Offer RemoteControl::offerOn(const QDBusConnection &bus)
 {

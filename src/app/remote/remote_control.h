@@ -8,7 +8,7 @@ namespace dorvane {
 
 class ClockAdaptor;
 class ClockCommands;
-class Sharing;
+class SharingService;
 struct ClockStatus;
 
 // Lets other programs drive the running clock: the clock's commands on the session bus under the
@@ -29,7 +29,7 @@ public:
     // nothing is exported and the clock runs on as before.
     Offer offerOn(const QDBusConnection &bus);
     // Lets callers turn sharing on the network on and off, and ask for its links.
-    void setSharing(Sharing *sharing);
+    void setSharing(SharingService *sharing);
 
 private:
     void announce(const ClockStatus &now, const ClockStatus &before);

@@ -2,6 +2,7 @@
 
 #include "app/share/osc_server.h"
 #include "app/share/share_server.h"
+#include "app/share/sharing_service.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -98,7 +99,7 @@ bool Sharing::apply(const NetworkSettings &settings, QString &error)
     if (ok)
         ok = matchOsc(oscChanged, error);
     if (m_save && !m_save(m_settings) && ok) {
-        error = QStringLiteral("The sharing settings could not be kept in the settings file.");
+        error = settingsNotKeptText();
         ok = false;
     }
     emit changed();
@@ -218,12 +219,12 @@ bool Sharing::runSwitch(const QString &mode, QStringList &lines, QString &error)
         if (!apply(on, error))
             return false;
     } else if (mode != QStringLiteral("on") && mode != QStringLiteral("links")) {
-        error = QStringLiteral("'%1' is not on, off or links.").arg(mode);
+        error = unknownShareModeText(mode);
         return false;
     }
     const std::optional<ShareLinks> shared = links();
     if (!shared) {
-        error = QStringLiteral("The clock is not shared; --share on shares it.");
+        error = notSharedText();
         return false;
     }
     lines = shared->lines();

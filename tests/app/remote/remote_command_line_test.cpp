@@ -15,6 +15,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <set>
+
 namespace {
 
 // Clocks start and count in real time; a loaded machine may be slow to do either.
@@ -39,6 +42,8 @@ protected:
         // A copy of its own, so that the clocks keep their settings in the test's folder.
         m_program = m_dir.filePath(QStringLiteral("Dorvane"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(DORVANE_EXECUTABLE), m_program));
+        // With its network module beside it, where it looks first.
+        ASSERT_TRUE(QFile::copy(QStringLiteral(DORVANE_SHARE_MODULE), m_dir.filePath(QStringLiteral("dorvane-share.so"))));
         ASSERT_TRUE(m_bus.start(m_dir.path())) << "dbus-daemon is needed (scripts/install-deps.sh)";
         m_caller = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("caller"));
         ASSERT_TRUE(m_caller.isConnected());
@@ -84,6 +89,24 @@ protected:
     }
 
     bool clockAnswers() { return m_caller.interface()->isServiceRegistered(dorvane::remote::serviceName()).value(); }
+
+    // The network libraries, and the module that brings them, among the files a clock has mapped.
+    static std::set<QString> networkFilesMappedBy(const QProcess &clock)
+    {
+        static const char *const kNetworkFiles[] = {"dorvane-share.so", "libQt6Network.", "libQt6HttpServer.",
+                                                    "libQt6WebSockets.", "libqrencode.", "liblo.", "libkrb5.",
+                                                    "libgssapi_krb5.", "libproxy."};
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(clock.processId()));
+        EXPECT_TRUE(maps.open(QIODevice::ReadOnly));
+        std::set<QString> found;
+        for (QByteArray line = maps.readLine(); !line.isEmpty(); line = maps.readLine()) {
+            const QString file = QString::fromLocal8Bit(line.mid(line.lastIndexOf('/') + 1).trimmed());
+            for (const char *name : kNetworkFiles)
+                if (line.contains('/') && file.startsWith(QLatin1String(name)))
+                    found.insert(file);
+        }
+        return found;
+    }
 
     QTemporaryDir m_dir;
     QString m_program;
@@ -212,9 +235,15 @@ TEST_F(RemoteCommandLineTest, ShareOnPrintsTheLinksThatWorkAndShareOffClosesThem
     Finished finished = run({QStringLiteral("--share"), QStringLiteral("links")});
     EXPECT_EQ(finished.exitCode, 1);
     EXPECT_EQ(finished.errors, QStringLiteral("Dorvane: The clock is not shared; --share on shares it.\n"));
+    // Not shared yet, asked about it, and still nothing of the network in memory.
+    EXPECT_EQ(networkFilesMappedBy(m_firstClock), std::set<QString>());
 
     finished = run({QStringLiteral("--share"), QStringLiteral("on")});
     ASSERT_EQ(finished.exitCode, 0) << finished.errors.toStdString();
+    const std::set<QString> loaded = networkFilesMappedBy(m_firstClock);
+    EXPECT_EQ(loaded.count(QStringLiteral("dorvane-share.so")), 1u);
+    EXPECT_TRUE(std::any_of(loaded.begin(), loaded.end(),
+                            [](const QString &file) { return file.startsWith(QStringLiteral("libQt6HttpServer.")); }));
     const QStringList lines = finished.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3) << finished.output.toStdString();
     const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(port);
@@ -252,6 +281,36 @@ TEST_F(RemoteCommandLineTest, ShareOnPrintsTheLinksThatWorkAndShareOffClosesThem
     QFile kept(m_dir.filePath(QStringLiteral("Dorvane.Ini")));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_TRUE(kept.readAll().contains("Share=0"));
+}
+
+// A clock whose network module is missing says so, from its start and to --share on, and goes on.
+TEST_F(RemoteCommandLineTest, WithoutItsNetworkModuleTheClockSaysSoAndGoesOn)
+{
+    ASSERT_TRUE(QFile::remove(m_dir.filePath(QStringLiteral("dorvane-share.so"))));
+    QFile settings(m_dir.filePath(QStringLiteral("Dorvane.Ini")));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Network]\nShare=1\nListen=Local\n");
+    settings.close();
+    m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+
+    startClock(m_firstClock);
+    ASSERT_TRUE(waitLong([&] { return clockAnswers(); }));
+    const QString cannotLoad = QStringLiteral("The network part of the program cannot be loaded: ");
+    QString said;
+    EXPECT_TRUE(waitLong([&] {
+        said += QString::fromLocal8Bit(m_firstClock.readAllStandardError());
+        return said.contains(QLatin1Char('\n'));
+    }));
+    EXPECT_TRUE(said.startsWith(QStringLiteral("Dorvane: the clock is not shared on the network: ") + cannotLoad))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("dorvane-share.so"))) << "names what it looked for";
+
+    Finished finished = run({QStringLiteral("--share"), QStringLiteral("on")});
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_TRUE(finished.errors.startsWith(QStringLiteral("Dorvane: ") + cannotLoad)) << finished.errors.toStdString();
+    EXPECT_TRUE(finished.output.isEmpty());
+    EXPECT_EQ(run({QStringLiteral("--set"), QStringLiteral("0:0:7")}).exitCode, 0);
+    EXPECT_EQ(run({QStringLiteral("--status")}).output, QStringLiteral("stopped 00 00 07\n"));
 }
 
 } // namespace
