@@ -102,6 +102,10 @@ private:
     // Hands the view what it shows besides the clock's status.
     void showOptions();
     void showOvertime();
+    // Wakes the view's own clocks only for what is shown, on the screen or on a page.
+    void wakeClocks();
+    // Tells the commands what the view draws, while someone follows it.
+    void publishLook();
 
     TForm *m_mainWindow;
     ClockCommands &m_commands;
@@ -114,6 +118,7 @@ private:
     OvertimeClock *m_overtime;
     TimeOfDayClock *m_timeOfDay;
     MessageFlash *m_messageFlash;
+    bool m_followsClockColour = false;
     bool m_paused = false;
     bool m_shownBefore = false; // in this run
     bool m_flashAtTimeUp = false;
