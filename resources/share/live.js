@@ -12,6 +12,7 @@ var Live = (function () {
   function format(s) {
     var view = s.view || {}, o = view.overtimeSeconds, h;
     if (o !== null && o !== undefined) {
+      o = Math.max(0, o);
       h = Math.floor(o / 3600);
       return '+' + clockText(h, Math.floor(o / 60) % 60, o % 60, view.alwaysShowHours || h > 0);
     }
@@ -112,14 +113,23 @@ var Live = (function () {
 
   // The largest font size at which `text` (by default the element's own) fits `width` by
   // `height` pixels; `ink`, when given, is the share of the font size its letters stand, else the
-  // whole line's height counts.
+  // whole line's height counts. Measured on a ruler of the element's font, so that the element's
+  // own box, however wide, does not count.
+  var ruler = null;
   function fit(element, width, height, text, ink) {
-    var shown = element.textContent;
-    if (text) element.textContent = text;
-    element.style.fontSize = '100px';
-    var tall = ink ? ink * 100 : element.scrollHeight;
-    var scale = Math.min(width / Math.max(1, element.scrollWidth), height / Math.max(1, tall));
-    element.textContent = shown;
+    if (!ruler) {
+      ruler = document.createElement('span');
+      ruler.style.cssText = 'position:absolute;left:0;top:0;visibility:hidden;white-space:nowrap';
+      document.body.appendChild(ruler);
+    }
+    var style = window.getComputedStyle(element);
+    ruler.style.fontFamily = style.fontFamily;
+    ruler.style.fontWeight = style.fontWeight;
+    ruler.style.fontVariantNumeric = style.fontVariantNumeric || '';
+    ruler.style.fontSize = '100px';
+    ruler.textContent = text || element.textContent;
+    var tall = ink ? ink * 100 : ruler.offsetHeight;
+    var scale = Math.min(width / Math.max(1, ruler.offsetWidth), height / Math.max(1, tall));
     element.style.fontSize = Math.max(1, Math.floor(100 * scale)) + 'px';
   }
 

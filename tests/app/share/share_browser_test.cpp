@@ -8,6 +8,7 @@
 #include "app/clock_view/tclockviewform.h"
 #include "app/share/sharing.h"
 #include "controls/base/published.h"
+#include "controls/base/ttimer.h"
 #include "support/devtools_session.h"
 
 #include <QTcpServer>
@@ -30,6 +31,8 @@ protected:
         if (DevToolsSession::browserPath().isEmpty())
             GTEST_SKIP() << "chromium is not installed (scripts/install-deps.sh testing installs it)";
         open();
+        // The test ticks the clock itself: its real timer never fires within a test.
+        m_window->timer()->SetInterval(24 * 3600 * 1000);
         QTcpServer probe;
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
         m_settings.sharing = true;
