@@ -1,6 +1,6 @@
 // Phone-sized pictures of the shared clock's pages, as headless chromium shows them beside the real
 // main window, shared on loopback: /view counting (upright), in the "seconds" colour with a message
-// (on its side) and past the end, and /control (tools/page-screenshots.sh).
+// (on its side) and past the end, /control, and /clock on its side (tools/page-screenshots.sh).
 // The window's files and the links' keys live in a temporary folder; no real settings are touched.
 #include "app/clock_view/clock_view_controller.h"
 #include "app/clock_view/overtime_clock.h"
@@ -54,8 +54,10 @@ public:
         m_browser.setViewport(phone.width, phone.height, 2, true);
         if (m_browser.evaluate(QStringLiteral("location.href")).toString() != link.toString())
             m_browser.navigate(link);
-        const bool shown = m_browser.waitUntil(
-            QStringLiteral("document.getElementById('time').textContent === '%1' && document.fonts.status === 'loaded'").arg(line));
+        // Any time at all when none is given.
+        const QString time = line.isEmpty() ? QStringLiteral("/[0-9]:[0-9][0-9]/.test(document.getElementById('time').textContent)")
+                                            : QStringLiteral("document.getElementById('time').textContent === '%1'").arg(line);
+        const bool shown = m_browser.waitUntil(time + QStringLiteral(" && document.fonts.status === 'loaded'"));
         // A layout for the new size has been drawn.
         m_browser.evaluate(QStringLiteral("window.onresize && window.onresize()"));
         const QString path = QDir(m_out).filePath(name);
@@ -132,5 +134,7 @@ int main(int argc, char **argv)
     now = 42'500;
     window.clockView().Overtime().Wake();
     ok = pictures.shoot(links.view, kUpright, QStringLiteral("+0:42"), QStringLiteral("page-view-phone-overtime.png")) && ok;
+    // The time of day, as the phone's own clock tells it.
+    ok = pictures.shoot(links.clock, kOnItsSide, QString(), QStringLiteral("page-clock-phone.png")) && ok;
     return ok ? 0 : 1;
 }

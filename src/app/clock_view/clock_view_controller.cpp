@@ -185,17 +185,17 @@ void ClockViewController::publishLook()
 {
     if (!m_commands.LookFollowed())
         return;
-    auto *clock = m_mainWindow->findChild<TJvLabel *>(QLatin1String(kDigitFields[0]));
-    if (!clock)
-        return;
-    if (!m_followsClockColour) {
-        // The engine paints the clock's colour before it says the clock moved.
-        connect(clock, &TControl::ColorChanged, this, &ClockViewController::publishLook);
-        m_followsClockColour = true;
+    if (!m_clock) {
+        // The main window's clock, found once its layout is there. The engine paints the clock's
+        // colour before it says the clock moved.
+        m_clock = m_mainWindow->findChild<TJvLabel *>(QLatin1String(kDigitFields[0]));
+        if (!m_clock)
+            return;
+        connect(m_clock, &TControl::ColorChanged, this, &ClockViewController::publishLook);
     }
     // The colour the view stands on, or would stand on were it open; the flash holds its own.
     const QPalette palette = m_mainWindow->palette();
-    const QColor background = toQColor(m_mirror ? m_mirror->ClockColour() : clock->Color(), palette);
+    const QColor background = toQColor(m_mirror ? m_mirror->ClockColour() : m_clock->Color(), palette);
     const ClockStatus::Cue cue = m_mirror ? m_mirror->Cue() : m_commands.Status().cue;
     StageLook look;
     look.background = background.rgb() & 0xFFFFFFu;

@@ -12,6 +12,7 @@ class QScreen;
 class QWidget;
 class TClockViewForm;
 class TForm;
+class TJvLabel;
 
 namespace dorvane {
 
@@ -118,7 +119,7 @@ private:
     OvertimeClock *m_overtime;
     TimeOfDayClock *m_timeOfDay;
     MessageFlash *m_messageFlash;
-    bool m_followsClockColour = false;
+    TJvLabel *m_clock = nullptr; // the main window's clock, whose colour the view stands on
     bool m_paused = false;
     bool m_shownBefore = false; // in this run
     bool m_flashAtTimeUp = false;
