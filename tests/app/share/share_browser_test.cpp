@@ -99,11 +99,15 @@ TEST_F(ShareBrowserTest, ViewShowsTheDesktopsTimeAndColoursThroughACountDownAndI
     StageOptions options = m_window->clockView().Options();
     options.overtime = true;
     m_window->clockView().SetOptions(options);
+    // A normal colour of the user's own: navy, on which the view's automatic digits are white.
+    writePublished(control("cboBackgroundColor"), QStringLiteral("ColorValue"), 0x800000);
     writePublished(control("spnColorSecs"), QStringLiteral("Value"), 2);
     setAllowance(0, 4);
     m_browser.setViewport(640, 360);
     m_browser.navigate(link("view"));
     ASSERT_TRUE(pageShows(QStringLiteral("0:04")));
+    ASSERT_EQ(stage()->Background(), QColor(0, 0, 128));
+    ASSERT_EQ(stage()->DigitColour(), QColor(Qt::white));
     expectPicture(stage()->Background(), stage()->DigitColour(), "before the start");
 
     click("btnStart");
