@@ -39,6 +39,8 @@ testing=(
   desktop-file-utils appstream groff-base
   # A screen reader that writes what it says to a file, on the accessibility bus.
   orca speech-dispatcher speech-dispatcher-audio-plugins python3-pyatspi procps
+  # The shared clock's pages in a real browser, headless, driven through its DevTools protocol.
+  chromium
 )
 # The Debian package: its tools (the library scan and `file` that CPack uses) and its checker.
 packaging=(

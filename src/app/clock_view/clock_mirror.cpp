@@ -21,9 +21,17 @@ ClockMirror::ClockMirror(QWidget *source, const ClockCommands &commands, StageVi
 
 void ClockMirror::Copy()
 {
-    const ColourValue colour = m_held ? m_held->colour : m_source->Color();
-    const ClockStatus::Cue cue = m_held ? m_held->cue : m_commands.Status().cue;
-    m_target->SetClockColour(toQColor(colour, m_target->palette()), cue);
+    m_target->SetClockColour(toQColor(ClockColour(), m_target->palette()), Cue());
+}
+
+ColourValue ClockMirror::ClockColour() const
+{
+    return m_held ? m_held->colour : m_source->Color();
+}
+
+ClockStatus::Cue ClockMirror::Cue() const
+{
+    return m_held ? m_held->cue : m_commands.Status().cue;
 }
 
 void ClockMirror::HoldClockColour(ColourValue colour, ClockStatus::Cue cue)

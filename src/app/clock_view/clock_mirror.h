@@ -28,6 +28,9 @@ public:
     bool HoldsClockColour() const { return m_held.has_value(); }
     // Shows the colour again, for when the palette or the view changed.
     void Copy();
+    // The colour shown, held or the main window's, and which of the clock's colours it is.
+    ColourValue ClockColour() const;
+    ClockStatus::Cue Cue() const;
 
 private:
     struct Held

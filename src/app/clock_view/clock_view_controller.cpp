@@ -1,6 +1,8 @@
 #include "clock_view_controller.h"
 
+#include "app/clock_view/clock_fields.h"
 #include "app/clock_view/clock_mirror.h"
+#include "app/clock_view/digit_colour.h"
 #include "app/remembered_place.h"
 #include "app/clock_view/clock_view_keys.h"
 #include "app/clock_view/first_view_place.h"
@@ -13,6 +15,8 @@
 #include "app/commands/clock_commands.h"
 #include "app/error_report.h"
 #include "app/window_modes.h"
+#include "controls/base/platform.h"
+#include "controls/display/tcustomlabel.h"
 
 #include <QAction>
 #include <QEvent>
@@ -53,10 +57,18 @@ ClockViewController::ClockViewController(TForm *mainWindow, ClockCommands &comma
       m_overtime(new OvertimeClock(this)), m_timeOfDay(new TimeOfDayClock(this)), m_messageFlash(new MessageFlash(this))
 {
     connect(&m_commands, &ClockCommands::StatusChanged, this, &ClockViewController::statusChanged);
-    connect(m_overtime, &OvertimeClock::Changed, this, &ClockViewController::showOvertime);
+    connect(m_overtime, &OvertimeClock::Changed, this, [this] {
+        showOvertime();
+        publishLook();
+    });
     connect(m_timeOfDay, &TimeOfDayClock::Changed, this, [this] {
         if (m_stage)
             m_stage->SetTimeOfDay(m_timeOfDay->Text());
+        publishLook();
+    });
+    connect(&m_commands, &ClockCommands::LookFollowedChanged, this, [this] {
+        wakeClocks();
+        publishLook();
     });
     connect(m_messageFlash, &MessageFlash::Changed, this, [this] {
         if (m_stage)
@@ -105,6 +117,7 @@ void ClockViewController::create()
     m_flash = new TimeUpFlash(m_form.get());
     connect(m_flash, &TimeUpFlash::ColourDue, m_mirror, [this](ColourValue colour) {
         m_mirror->HoldClockColour(colour, colour == m_flashExpired ? ClockStatus::Cue::Expired : ClockStatus::Cue::Normal);
+        publishLook();
     });
     connect(m_form.get(), &TClockViewForm::ContextMenuRequested, this,
             [this](QPoint at) { emit ContextMenuRequested(m_form.get(), at); });
@@ -122,9 +135,9 @@ void ClockViewController::statusChanged(const ClockStatus &now, const ClockStatu
         m_messageFlash->Stop();
     if (!now.message.isEmpty() && now.message != before.message && m_options.messageFlash)
         m_messageFlash->Start();
-    if (!m_stage)
-        return;
-    m_stage->SetStatus(now);
+    if (m_stage)
+        m_stage->SetStatus(now);
+    publishLook();
 }
 
 void ClockViewController::SetOptions(const StageOptions &options)
@@ -132,8 +145,10 @@ void ClockViewController::SetOptions(const StageOptions &options)
     m_options = options;
     if (!m_options.messageFlash)
         m_messageFlash->Stop();
+    wakeClocks();
     if (m_stage)
         showOptions();
+    publishLook();
 }
 
 void ClockViewController::SetDigitColourChoice(const DigitColours &digits)
@@ -141,13 +156,12 @@ void ClockViewController::SetDigitColourChoice(const DigitColours &digits)
     m_digits = digits;
     if (m_stage)
         m_stage->SetDigitColours(digits);
+    publishLook();
 }
 
 void ClockViewController::showOptions()
 {
-    // The clocks wake only for what is shown.
-    m_overtime->SetWanted(m_options.overtime);
-    m_timeOfDay->SetWanted(m_options.timeOfDay || m_options.timeOfDayOnly);
+    wakeClocks();
     if (m_options.timeOfDay || m_options.timeOfDayOnly)
         m_stage->SetTimeOfDay(m_timeOfDay->Text());
     showOvertime();
@@ -158,6 +172,44 @@ void ClockViewController::showOvertime()
 {
     if (m_stage)
         m_stage->SetOvertime(m_overtime->Running() ? std::optional<int>(m_overtime->Seconds()) : std::nullopt);
+}
+
+void ClockViewController::wakeClocks()
+{
+    const bool shown = m_stage || m_commands.LookFollowed();
+    m_overtime->SetWanted(shown && m_options.overtime);
+    m_timeOfDay->SetWanted(shown && (m_options.timeOfDay || m_options.timeOfDayOnly));
+}
+
+void ClockViewController::publishLook()
+{
+    if (!m_commands.LookFollowed())
+        return;
+    if (!m_clock) {
+        // The main window's clock, found once its layout is there. The engine paints the clock's
+        // colour before it says the clock moved.
+        m_clock = m_mainWindow->findChild<TJvLabel *>(QLatin1String(kDigitFields[0]));
+        if (!m_clock)
+            return;
+        connect(m_clock, &TControl::ColorChanged, this, &ClockViewController::publishLook);
+    }
+    // The colour the view stands on, or would stand on were it open; the flash holds its own.
+    const QPalette palette = m_mainWindow->palette();
+    const QColor background = toQColor(m_mirror ? m_mirror->ClockColour() : m_clock->Color(), palette);
+    const ClockStatus::Cue cue = m_mirror ? m_mirror->Cue() : m_commands.Status().cue;
+    StageLook look;
+    look.background = background.rgb() & 0xFFFFFFu;
+    look.digits = DigitColourOn(m_digits, cue, background, palette).rgb() & 0xFFFFFFu;
+    look.alwaysShowHours = m_options.alwaysShowHours;
+    look.directionMarker = m_options.directionMarker;
+    look.progressBar = m_options.progressBar;
+    look.paused = m_paused;
+    if (m_options.overtime && m_overtime->Running())
+        look.overtimeSeconds = m_overtime->Seconds();
+    if (m_options.timeOfDay || m_options.timeOfDayOnly)
+        look.timeOfDay = m_timeOfDay->Text();
+    look.timeOfDayOnly = m_options.timeOfDayOnly;
+    m_commands.SetLook(look);
 }
 
 QWidget *ClockViewController::DialogOwner()
@@ -248,6 +300,7 @@ void ClockViewController::SetPaused(bool paused)
     m_paused = paused;
     if (m_form)
         m_form->SetPaused(paused);
+    publishLook();
 }
 
 void ClockViewController::SetFlashAtTimeUp(bool on)
@@ -256,6 +309,7 @@ void ClockViewController::SetFlashAtTimeUp(bool on)
     if (!on && m_flash && m_flash->IsRunning()) {
         m_flash->Stop();
         m_mirror->ReleaseClockColour();
+        publishLook();
     }
 }
 
@@ -273,6 +327,7 @@ void ClockViewController::ClockReset()
     m_flash->Stop();
     if (m_mirror->HoldsClockColour())
         m_mirror->ReleaseClockColour();
+    publishLook();
 }
 
 bool ClockViewController::Flashing() const

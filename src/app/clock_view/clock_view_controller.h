@@ -12,6 +12,7 @@ class QScreen;
 class QWidget;
 class TClockViewForm;
 class TForm;
+class TJvLabel;
 
 namespace dorvane {
 
@@ -102,6 +103,10 @@ private:
     // Hands the view what it shows besides the clock's status.
     void showOptions();
     void showOvertime();
+    // Wakes the view's own clocks only for what is shown, on the screen or on a page.
+    void wakeClocks();
+    // Tells the commands what the view draws, while someone follows it.
+    void publishLook();
 
     TForm *m_mainWindow;
     ClockCommands &m_commands;
@@ -114,6 +119,7 @@ private:
     OvertimeClock *m_overtime;
     TimeOfDayClock *m_timeOfDay;
     MessageFlash *m_messageFlash;
+    TJvLabel *m_clock = nullptr; // the main window's clock, whose colour the view stands on
     bool m_paused = false;
     bool m_shownBefore = false; // in this run
     bool m_flashAtTimeUp = false;

@@ -1,6 +1,7 @@
 #include "clock_commands.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -128,6 +129,22 @@ ClockStatus ClockCommands::Status() const
     status.message = m_message;
     status.blank = m_blank;
     return status;
+}
+
+void ClockCommands::SetLook(const StageLook &look)
+{
+    if (look == m_look)
+        return;
+    m_look = look;
+    emit LookChanged();
+}
+
+void ClockCommands::FollowLook(bool follow)
+{
+    const bool before = LookFollowed();
+    m_lookFollowers = std::max(0, m_lookFollowers + (follow ? 1 : -1));
+    if (before != LookFollowed())
+        emit LookFollowedChanged(LookFollowed());
 }
 
 void ClockCommands::ClockMoved()

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/commands/clock_status.h"
+#include "app/commands/stage_look.h"
 
 #include <QObject>
 #include <QString>
@@ -107,6 +108,13 @@ public:
     // The clock as it is now.
     ClockStatus Status() const;
 
+    // What the clock view draws besides the status, as the view last told it. The view works it
+    // out only while someone follows it (a shared clock's pages), counted here.
+    const StageLook &Look() const { return m_look; }
+    void SetLook(const StageLook &look);
+    void FollowLook(bool follow);
+    bool LookFollowed() const { return m_lookFollowers > 0; }
+
     // The window's part. After every handler that may move the clock (Start, Stop, Reset and each
     // tick): the status is looked at again.
     void ClockMoved();
@@ -118,6 +126,9 @@ signals:
     // What the clock shows or whether it runs has changed: at most once per handler, so once per
     // tick while it runs.
     void StatusChanged(const dorvane::ClockStatus &now, const dorvane::ClockStatus &before);
+    void LookChanged();
+    // The look is followed now, or no longer.
+    void LookFollowedChanged(bool followed);
 
 private:
     // Runs `action` for the command; a refusal or an exception it gives is the answer.
@@ -128,6 +139,8 @@ private:
     ClockStatus m_status;
     QString m_message;
     bool m_blank = false;
+    StageLook m_look;
+    int m_lookFollowers = 0;
     CommandResult *m_running = nullptr; // the answer of the command that runs
 };
 

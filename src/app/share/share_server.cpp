@@ -90,14 +90,17 @@ ShareServer::ShareServer(ClockCommands &commands, ShareTokens tokens, const Shar
           [this](const HttpRequest &request) { return mayBecomeLive(request); }))
 {
     connect(m_http.get(), &HttpBinding::webSocketOpened, this, &ShareServer::openLive);
-    connect(&m_commands, &ClockCommands::StatusChanged, this,
-            [this](const ClockStatus &now, const ClockStatus &) { pushStatus(now); });
+    connect(&m_commands, &ClockCommands::StatusChanged, this, &ShareServer::pushStatus);
+    connect(&m_commands, &ClockCommands::LookChanged, this, &ShareServer::pushStatus);
+    // The pages draw what the clock view draws, whether or not it is open.
+    m_commands.FollowLook(true);
 }
 
 ShareServer::~ShareServer()
 {
     // Every page and program is let go at once, before the listening socket closes.
     dropLive();
+    m_commands.FollowLook(false);
 }
 
 void ShareServer::dropLive()
@@ -177,7 +180,7 @@ void ShareServer::handle(const HttpRequest &request, const HttpReply &reply)
         return;
     }
     if (!command) {
-        reply.send(answer(200, statusJson(m_commands.Status())));
+        reply.send(answer(200, statusJson(m_commands.Status(), m_commands.Look())));
         return;
     }
     if (access != Access::Control) {
@@ -215,7 +218,7 @@ void ShareServer::answerCommand(const QString &name, const HttpRequest &request,
     else if (!outcome.result.done())
         reply.send(error(httpStatusOf(outcome.result.outcome), outcome.result.text));
     else
-        reply.send(answer(200, statusJson(m_commands.Status())));
+        reply.send(answer(200, statusJson(m_commands.Status(), m_commands.Look())));
 }
 
 void ShareServer::refuseKey(const QHostAddress &peer, const HttpReply &reply)
@@ -280,8 +283,7 @@ void ShareServer::openLive(QWebSocket *socket)
     });
     connect(socket, &QWebSocket::disconnected, this, [this, socket] { closeLive(socket); });
     m_live.push_back(std::move(client));
-    socket->sendTextMessage(QString::fromUtf8(jsonBytes(
-        {{QStringLiteral("type"), QStringLiteral("status")}, {QStringLiteral("status"), statusJson(m_commands.Status())}})));
+    socket->sendTextMessage(statusMessage());
     emit liveConnectionsChanged(liveConnections());
 }
 
@@ -325,12 +327,20 @@ void ShareServer::closeLive(QWebSocket *socket)
     emit liveConnectionsChanged(liveConnections());
 }
 
-void ShareServer::pushStatus(const ClockStatus &now)
+QString ShareServer::statusMessage() const
+{
+    return QString::fromUtf8(jsonBytes({{QStringLiteral("type"), QStringLiteral("status")},
+                                        {QStringLiteral("status"), statusJson(m_commands.Status(), m_commands.Look())}}));
+}
+
+void ShareServer::pushStatus()
 {
     if (m_live.empty())
         return;
-    const QString text = QString::fromUtf8(
-        jsonBytes({{QStringLiteral("type"), QStringLiteral("status")}, {QStringLiteral("status"), statusJson(now)}}));
+    const QString text = statusMessage();
+    if (text == m_lastPushed)
+        return;
+    m_lastPushed = text;
     for (const auto &client : m_live)
         client->socket->sendTextMessage(text);
 }

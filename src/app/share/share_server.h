@@ -17,7 +17,6 @@ namespace dorvane {
 class ClockCommands;
 class HttpBinding;
 class HttpReply;
-struct ClockStatus;
 struct HttpAnswer;
 struct HttpRequest;
 
@@ -58,7 +57,9 @@ private:
     void liveMessage(LiveClient &client, const QString &text);
     void closeLive(QWebSocket *socket);
     void dropLive();
-    void pushStatus(const ClockStatus &now);
+    // The status and the view's look now, as JSON text.
+    QString statusMessage() const;
+    void pushStatus();
     CommandRate &rateOf(QTcpSocket *connection);
 
     ClockCommands &m_commands;
@@ -67,6 +68,7 @@ private:
     SteadyNow m_now;
     HostNames m_hostNames;
     FailedAttempts m_failures;
+    QString m_lastPushed; // a change of both the status and the look is pushed once
     std::unique_ptr<HttpBinding> m_http;
     std::vector<std::unique_ptr<LiveClient>> m_live;
     std::vector<std::pair<QPointer<QTcpSocket>, std::unique_ptr<CommandRate>>> m_rates;

@@ -12,9 +12,29 @@ QString cueName(ClockStatus::Cue cue)
     }
     return QStringLiteral("normal");
 }
+
+QString colourName(quint32 rgb)
+{
+    return QStringLiteral("#%1").arg(rgb & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
+}
+
+QJsonObject lookJson(const StageLook &look)
+{
+    return QJsonObject{
+        {QStringLiteral("background"), colourName(look.background)},
+        {QStringLiteral("digits"), colourName(look.digits)},
+        {QStringLiteral("alwaysShowHours"), look.alwaysShowHours},
+        {QStringLiteral("directionMarker"), look.directionMarker},
+        {QStringLiteral("progressBar"), look.progressBar},
+        {QStringLiteral("paused"), look.paused},
+        {QStringLiteral("overtimeSeconds"), look.overtimeSeconds ? QJsonValue(*look.overtimeSeconds) : QJsonValue()},
+        {QStringLiteral("timeOfDay"), look.timeOfDay},
+        {QStringLiteral("timeOfDayOnly"), look.timeOfDayOnly},
+    };
+}
 } // namespace
 
-QJsonObject statusJson(const ClockStatus &status)
+QJsonObject statusJson(const ClockStatus &status, const StageLook &look)
 {
     return QJsonObject{
         {QStringLiteral("running"), status.running},
@@ -26,6 +46,7 @@ QJsonObject statusJson(const ClockStatus &status)
         {QStringLiteral("cue"), cueName(status.cue)},
         {QStringLiteral("message"), status.message},
         {QStringLiteral("blank"), status.blank},
+        {QStringLiteral("view"), lookJson(look)},
     };
 }
 

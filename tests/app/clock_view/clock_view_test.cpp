@@ -520,6 +520,33 @@ TEST_F(ClockViewTest, OvertimeCountsUpInTheViewFromTimeUpWhileTheMainWindowStays
     EXPECT_EQ(line(), QStringLiteral("+0:00")) << "counted from the new time up";
 }
 
+TEST_F(ClockViewTest, AFollowedLookGivesTheViewsColoursAndOvertimeWhileTheViewIsClosed)
+{
+    TMainForm &w = open();
+    qint64 now = 0;
+    w.clockView().Overtime().SetClock([&now] { return now; });
+    StageOptions options;
+    options.overtime = true;
+    options.progressBar = true;
+    w.clockView().SetOptions(options);
+    w.commands().FollowLook(true);
+    setAllowance(0, 1);
+    EXPECT_EQ(w.commands().Look().background, kCream.rgb() & 0xFFFFFFu);
+    EXPECT_TRUE(w.commands().Look().progressBar);
+    EXPECT_FALSE(w.commands().Look().overtimeSeconds);
+
+    click("btnStart");
+    tick();
+    ASSERT_TRUE(w.commands().Look().overtimeSeconds.has_value());
+    EXPECT_EQ(w.commands().Look().background, kRed.rgb() & 0xFFFFFFu);
+    EXPECT_EQ(w.commands().Look().digits, 0x000000u) << "automatic: black reads better on red";
+    now += 5'000;
+    w.clockView().Overtime().Wake();
+    EXPECT_EQ(w.commands().Look().overtimeSeconds, 5);
+    EXPECT_FALSE(w.clockView().Exists()) << "no view was made for it";
+    w.commands().FollowLook(false);
+}
+
 TEST_F(ClockViewTest, TheViewsOptionsAndDigitColoursAreRememberedInTheViewSection)
 {
     TMainForm &w = open();

@@ -37,6 +37,25 @@ TEST(ShareStatusJson, CarriesEveryFactOfTheStatus)
     EXPECT_EQ(json.value(QStringLiteral("blank")).toBool(), true);
 }
 
+TEST(ShareStatusJson, CarriesWhatTheClockViewDrawsUnderView)
+{
+    StageLook look;
+    look.background = 0xFFFF00;
+    look.digits = 0x00000A;
+    look.progressBar = true;
+    look.timeOfDay = QStringLiteral("14:05");
+    QJsonObject view = statusJson(ClockStatus(), look).value(QStringLiteral("view")).toObject();
+    EXPECT_EQ(view.value(QStringLiteral("background")).toString(), QStringLiteral("#ffff00"));
+    EXPECT_EQ(view.value(QStringLiteral("digits")).toString(), QStringLiteral("#00000a"));
+    EXPECT_TRUE(view.value(QStringLiteral("progressBar")).toBool());
+    EXPECT_TRUE(view.value(QStringLiteral("directionMarker")).toBool());
+    EXPECT_TRUE(view.value(QStringLiteral("overtimeSeconds")).isNull()) << "none until a count-down is past its end";
+    EXPECT_EQ(view.value(QStringLiteral("timeOfDay")).toString(), QStringLiteral("14:05"));
+    look.overtimeSeconds = 42;
+    view = statusJson(ClockStatus(), look).value(QStringLiteral("view")).toObject();
+    EXPECT_EQ(view.value(QStringLiteral("overtimeSeconds")).toInt(), 42);
+}
+
 TEST(ShareCommandTable, ArgumentsThatAreNotWholeNumbersAreRefusedBeforeTheClockIsTouched)
 {
     StandInControls controls;
@@ -102,7 +121,7 @@ TEST_F(ShareRoundTrip, RestCommandsRunTheClockAndAnswerWithTheStatusOrTheBussTex
 
     HttpResult status = client.exchange(request("GET", "/api/v1/status?key=" + kViewKey, port));
     EXPECT_EQ(status.status, 200);
-    EXPECT_EQ(jsonOf(status.body), statusJson(commands.Status()));
+    EXPECT_EQ(jsonOf(status.body), statusJson(commands.Status(), commands.Look()));
 }
 
 TEST_F(ShareRoundTrip, TheLiveSocketIsToldEachChangeAsItHappensAndTakesTheSameCommands)
