@@ -66,9 +66,9 @@ function(dorvane_use_qt_headers target)
 endfunction()
 
 # Every library or program under DIR that uses Qt (its meta-objects are generated, or a Qt6::
-# target is among its links) and has more than one source file, whatever its kind (a static or
-# a module library, a test): new targets and new files take part without a change here. The
-# fuzz targets, with flags of their own, do not.
+# target is among its links), whatever its kind (a static or a module library, a test): new
+# targets and new files take part without a change here. The fuzz targets, with flags of their
+# own, do not.
 function(dorvane_use_qt_headers_under dir)
   if(dir MATCHES "/fuzz$")
     return()
@@ -78,11 +78,8 @@ function(dorvane_use_qt_headers_under dir)
     get_target_property(type ${target} TYPE)
     get_target_property(links ${target} LINK_LIBRARIES)
     get_target_property(automoc ${target} AUTOMOC)
-    get_target_property(sources ${target} SOURCES)
-    list(FILTER sources INCLUDE REGEX "\\.cpp$")
-    list(LENGTH sources source_count)
     if(type MATCHES "^((STATIC|SHARED|MODULE|OBJECT)_LIBRARY|EXECUTABLE)$"
-       AND (automoc OR links MATCHES "Qt6::") AND source_count GREATER 1)
+       AND (automoc OR links MATCHES "Qt6::") AND NOT target STREQUAL "dorvane_qt_headers")
       dorvane_use_qt_headers(${target})
     endif()
   endforeach()
