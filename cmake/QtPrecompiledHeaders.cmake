@@ -57,6 +57,9 @@ function(dorvane_use_qt_headers target)
     return()
   endif()
   target_precompile_headers(${target} REUSE_FROM dorvane_qt_headers)
+  # The meta-object compiler asks the compiler for its defines with the target's flags, the
+  # header's among them: not before the header is whole.
+  set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS dorvane_qt_headers)
   # The headers' folders, for the compiler to find them should it parse them itself; no link.
   target_include_directories(${target} SYSTEM PRIVATE
     $<TARGET_PROPERTY:Qt6::Widgets,INTERFACE_INCLUDE_DIRECTORIES>)
