@@ -1,0 +1,1 @@
+// The object that carries the precompiled Qt headers (see QtPrecompiledHeaders.cmake).
