@@ -96,8 +96,9 @@ public:
     {
         const QString program = m_dir.filePath(QStringLiteral("Dorvane"));
         if (!QFile::copy(QStringLiteral(DORVANE_PROGRAM), program) ||
-            !QFile::copy(QStringLiteral(DORVANE_BUILT_DISPLAY_FONT), m_dir.filePath(QStringLiteral("arialnb.ttf"))))
-            return fail("cannot copy the program and its font");
+            !QFile::copy(QStringLiteral(DORVANE_BUILT_DISPLAY_FONT), m_dir.filePath(QStringLiteral("arialnb.ttf")))
+            || !QFile::copy(QStringLiteral(DORVANE_SHARE_MODULE), m_dir.filePath(QStringLiteral("dorvane-share.so"))))
+            return fail("cannot copy the program, its font and its network part");
         m_port = freePort();
         QFile settings(m_dir.filePath(QStringLiteral("Dorvane.Ini")));
         settings.open(QIODevice::WriteOnly);
