@@ -7,7 +7,6 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QPointer>
-#include <QSslSocket>
 #include <QTcpSocket>
 #include <QWebSocket>
 #include <optional>
@@ -150,19 +149,8 @@ private:
     UpgradeCheck m_upgradeCheck;
 };
 
-namespace {
-// The server speaks plain HTTP on the local network, yet the library's server sets up a TLS
-// configuration when it is made, which would load the OpenSSL backend and the OpenSSL libraries
-// (about 6 MiB). The certificate-only backend answers that without them; nothing here uses TLS.
-void withoutTls()
-{
-    static const bool chosen = QSslSocket::setActiveBackend(QStringLiteral("cert-only"));
-    Q_UNUSED(chosen);
-}
-} // namespace
-
 HttpBinding::HttpBinding(const ShareLimits &limits, Handler handler, UpgradeCheck upgradeCheck, QObject *parent)
-    : QObject(parent), m_server((withoutTls(), std::make_unique<Server>(std::move(handler), std::move(upgradeCheck)))),
+    : QObject(parent), m_server(std::make_unique<Server>(std::move(handler), std::move(upgradeCheck))),
       m_tcp(new GuardedTcpServer(limits, this))
 {
     connect(m_tcp, &GuardedTcpServer::oversized, this, [tooLarge = tooLargeAnswer(limits.maxRequestBytes)](QTcpSocket *socket) {
