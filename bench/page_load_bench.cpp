@@ -5,6 +5,7 @@
 //
 //   page_load_bench [--loads N]
 #include "app/commands/clock_commands.h"
+#include "inert_controls.h"
 #include "app/share/share_pages.h"
 #include "app/share/share_server.h"
 #include "support/devtools_session.h"
@@ -21,20 +22,9 @@ using namespace dorvane;
 namespace {
 
 // A stopped clock at 4:38 of a ten-minute count-down.
-class StillControls final : public ClockControls
+class StillControls final : public InertControls
 {
 public:
-    void ClickStart() override {}
-    void ClickStop() override {}
-    void ClickReset() override {}
-    Field AllowanceField(AllowancePart) const override { return {QStringLiteral("Hours"), 0, 99}; }
-    bool AllowanceTakes(AllowancePart, int) const override { return true; }
-    void TypeAllowance(AllowancePart, int) override {}
-    bool ClockViewShown() const override { return false; }
-    bool ClockViewOnScreen() const override { return false; }
-    void ShowClockView(bool) override {}
-    void BringToFront() override {}
-    void ChangeTimeLeft(int) override {}
     ClockStatus Status() const override
     {
         ClockStatus s;

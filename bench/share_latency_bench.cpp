@@ -4,6 +4,7 @@
 //
 //   share_latency_bench [--ticks N] [--interval-ms M]
 #include "app/commands/clock_commands.h"
+#include "inert_controls.h"
 #include "app/share/share_server.h"
 
 #include <QCoreApplication>
@@ -25,20 +26,9 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 // A clock that counts down when told to, as the main window's tick does.
-class TickingControls final : public ClockControls
+class TickingControls final : public InertControls
 {
 public:
-    void ClickStart() override {}
-    void ClickStop() override {}
-    void ClickReset() override {}
-    Field AllowanceField(AllowancePart) const override { return {QStringLiteral("Hours"), 0, 99}; }
-    bool AllowanceTakes(AllowancePart, int) const override { return true; }
-    void TypeAllowance(AllowancePart, int) override {}
-    bool ClockViewShown() const override { return false; }
-    bool ClockViewOnScreen() const override { return false; }
-    void ShowClockView(bool) override {}
-    void BringToFront() override {}
-    void ChangeTimeLeft(int) override {}
     ClockStatus Status() const override { return status; }
 
     void tick()
