@@ -13,6 +13,8 @@
 // in DISPLAY or WAYLAND_DISPLAY when there is one (xvfb-run -a startup_bench), otherwise
 // offscreen. One untimed run of each mode comes first, so that both start from a warm cache.
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -127,9 +129,14 @@ private:
     std::string m_path;
 };
 
+// The legs of a start-up, from the spawn to the first paint; the probe marks the points between.
+constexpr const char *kLegNames[] = {"to main()", "application", "window built", "shown", "to first paint"};
+constexpr std::size_t kLegs = std::size(kLegNames);
+
 struct Sample
 {
     double startToPaintMs = 0;
+    std::optional<std::array<double, kLegs>> legMs; // absent from a probe that marks no stages
     double peakRssMib = 0;
     std::string window;   // the size the probe saw, "608x441"
     std::string platform; // the platform the probe ran on
@@ -221,7 +228,23 @@ private:
         sample.peakRssMib = double(peakKib) / 1024.0;
         sample.window = window;
         sample.platform = platform;
+        sample.legMs = legs(spawnedAt, paintedAt);
         return sample;
+    }
+
+    std::optional<std::array<double, kLegs>> legs(std::int64_t spawnedAt, std::int64_t paintedAt) const
+    {
+        const std::size_t line = m_output.find("stages-ns=");
+        long long marks[kLegs + 1] = {spawnedAt, 0, 0, 0, 0, paintedAt};
+        if (line == std::string::npos ||
+            std::sscanf(m_output.c_str() + line, "stages-ns=%lld,%lld,%lld,%lld", &marks[1], &marks[2], &marks[3],
+                        &marks[4]) != 4 ||
+            !std::is_sorted(std::begin(marks), std::end(marks)))
+            return std::nullopt;
+        std::array<double, kLegs> legMs{};
+        for (std::size_t i = 0; i < kLegs; ++i)
+            legMs[i] = double(marks[i + 1] - marks[i]) / 1e6;
+        return legMs;
     }
 
     std::optional<Sample> fail(const std::string &reason) const
@@ -271,6 +294,24 @@ public:
         std::printf("%-32s %9s %10.1f %8.1f %8.1f %12.1f\n", m_label.c_str(), m_samples.front().window.c_str(),
                     median(times), *std::min_element(times.begin(), times.end()),
                     *std::max_element(times.begin(), times.end()), median(rss));
+    }
+
+    // The median of each leg, when every sample marked its stages.
+    void printLegs() const
+    {
+        std::printf("%-32s", m_label.c_str());
+        for (std::size_t leg = 0; leg < kLegs; ++leg) {
+            std::vector<double> times;
+            for (const Sample &s : m_samples) {
+                if (!s.legMs) {
+                    std::printf(" (no stages marked)\n");
+                    return;
+                }
+                times.push_back((*s.legMs)[leg]);
+            }
+            std::printf(" %14.1f", median(times));
+        }
+        std::printf("\n");
     }
 
     // The platform the children reported, or "mixed" if they disagree.
@@ -357,5 +398,11 @@ int main(int argc, char **argv)
                 "peak RSS MiB");
     for (const Series &s : series)
         s.printRow();
+    std::printf("\nWhere the time went, median ms of each leg\n%-32s", "window");
+    for (const char *leg : kLegNames)
+        std::printf(" %14s", leg);
+    std::printf("\n");
+    for (const Series &s : series)
+        s.printLegs();
     return 0;
 }

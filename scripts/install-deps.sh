@@ -19,7 +19,7 @@ running=(
 # The compiler, CMake and the development packages; the display font is copied into the build.
 building=(
   build-essential cmake make pkg-config
-  qt6-base-dev libgl-dev libxcb1-dev
+  qt6-base-dev libgl-dev libxcb1-dev libfontconfig-dev
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev liblo-dev
   libsdl2-dev
   fonts-liberation

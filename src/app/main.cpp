@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/display_opening.h"
 #include "app/error_report.h"
+#include "app/font_configuration_warm_up.h"
 #include "app/main_window/tmainform.h"
 #include "app/main_window/view_menu.h"
 #include "app/remote/remote_client.h"
@@ -94,9 +95,12 @@ int main(int argc, char **argv)
         return outcome.exitCode;
     }
 
+    // The font configuration loads on the side while the display opens.
+    std::optional<dorvane::FontConfigurationWarmUp> fonts(std::in_place);
     std::optional<dorvane::DisplayOpening> opening(std::in_place, programName);
     dorvane::DorvaneApplication app(argc, argv);
     opening.reset();
+    fonts.reset();
     dorvane::tieToDesktopEntry();
     QApplication::setWindowIcon(dorvane::applicationIcon());
 
@@ -106,6 +110,8 @@ int main(int argc, char **argv)
     QString shareError;
     if (!sharing->resume(shareError))
         printLine(stderr, QStringLiteral("%1: the clock is not shared on the network: %2").arg(programName, shareError));
+    else if (!shareError.isEmpty())
+        printLine(stderr, QStringLiteral("%1: the clock is shared on the network, without OSC: %2").arg(programName, shareError));
     // Over the main window, whichever window the menu was opened on.
     mainForm.viewMenu().AddEntry(QStringLiteral("actShare"), QStringLiteral("Share on the network\u2026"),
                                  [&](QWidget *) { sharing->openDialog(&mainForm); });
