@@ -72,11 +72,15 @@ bool Sharing::resume(QString &error)
 {
     if (!m_settings.sharing)
         return true;
-    if (start(error))
-        return matchOsc(true, error);
-    m_settings.sharing = false;
-    emit changed();
-    return false;
+    if (!start(error)) {
+        m_settings.sharing = false;
+        emit changed();
+        return false;
+    }
+    // The pages are shared whatever becomes of OSC: its failure is only told.
+    if (!matchOsc(true, error))
+        emit changed();
+    return true;
 }
 
 bool Sharing::apply(const NetworkSettings &settings, QString &error)

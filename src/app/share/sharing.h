@@ -49,7 +49,9 @@ public:
     // Takes new choices and shares, or stops, or listens anew, as they say; they are kept. When
     // the clock cannot be shared (a port in use, no keys) sharing is off and `error` says why.
     bool apply(const NetworkSettings &settings, QString &error);
-    // Starts sharing with the choices last made, as they were kept at start.
+    // Starts sharing with the choices last made, as they were kept at start. False when the clock
+    // cannot be shared, with `error` saying why; true when it is, with `error` saying why OSC
+    // could not listen, if it could not.
     bool resume(QString &error);
     // Replaces both keys: every link given out so far stops working, and the pages open with them
     // are closed.

@@ -20,7 +20,8 @@ public:
     virtual ~SharingService() = default;
 
     // Shares with the choices kept in the settings file; nothing when sharing was left off. When
-    // the clock cannot be shared, `error` says why and the clock goes on unshared.
+    // the clock cannot be shared, false, with `error` saying why, and the clock goes on unshared.
+    // When it is shared but OSC cannot listen, true, with `error` saying why.
     virtual bool resume(QString &error) = 0;
     // What "--share on|off|links" asks of the running clock: the lines to print, or an error.
     virtual bool runSwitch(const QString &mode, QStringList &lines, QString &error) = 0;

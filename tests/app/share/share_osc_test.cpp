@@ -214,4 +214,33 @@ TEST(OscSharing, ListensOnlyWhileSharedWithOscOnAndClosesAtOnce)
     EXPECT_TRUE(portFree(quint16(settings.oscPort))) << "sharing off closes the OSC port too";
 }
 
+// A taken OSC port costs only OSC: the pages are shared all the same, and the start says why OSC
+// is missing rather than that the clock is not shared.
+TEST(OscSharing, ATakenOscPortAtStartLeavesThePagesShared)
+{
+    StandInControls controls;
+    ClockCommands commands(controls);
+    controls.commands = &commands;
+    QTemporaryDir folder;
+    QUdpSocket holder;
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QUdpSocket::DontShareAddress));
+    NetworkSettings settings;
+    settings.sharing = true;
+    settings.port = 0;
+    settings.listen = NetworkSettings::Listen::ThisComputer;
+    settings.osc = true;
+    settings.oscPort = holder.localPort();
+    settings.oscAllowed = "127.0.0.1";
+    Sharing sharing(commands, settings, nullptr, folder.filePath(QStringLiteral("sharing.keys")));
+
+    QString error;
+    EXPECT_TRUE(sharing.resume(error));
+    EXPECT_TRUE(sharing.isOn());
+    EXPECT_TRUE(sharing.links().has_value());
+    EXPECT_TRUE(error.startsWith(QStringLiteral("OSC port %1 cannot be used").arg(settings.oscPort)))
+        << error.toStdString();
+    EXPECT_EQ(sharing.oscTally(), nullptr);
+    EXPECT_FALSE(sharing.settings().osc);
+}
+
 } // namespace
