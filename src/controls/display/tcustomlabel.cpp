@@ -1,6 +1,7 @@
 #include "tcustomlabel.h"
 
 #include "controls/base/platform.h"
+#include "controls/display/large_glyph_text.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -160,13 +161,13 @@ void TCustomLabel::paintEvent(QPaintEvent *)
     const int flags = dorvane::labelTextFlags(TextFormat());
     if (isEnabled()) {
         painter.setPen(toQColor(Font()->Color(), palette()));
-        painter.drawText(area, flags, Caption());
+        dorvane::drawLargeGlyphText(painter, area, flags, Caption());
         return;
     }
     painter.setPen(toQColor(clBtnHighlight, palette()));
-    painter.drawText(area.translated(1, 1), flags, Caption());
+    dorvane::drawLargeGlyphText(painter, area.translated(1, 1), flags, Caption());
     painter.setPen(toQColor(clBtnShadow, palette()));
-    painter.drawText(area, flags, Caption());
+    dorvane::drawLargeGlyphText(painter, area, flags, Caption());
 }
 
 void TCustomLabel::mousePressEvent(QMouseEvent *e)
