@@ -1,5 +1,6 @@
 #include "large_glyph_text.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QHash>
@@ -137,9 +138,23 @@ struct GlyphImage
     QPoint offset;
 };
 
+void forgetEverything();
+
+// Let go with the application object, while the fonts the kept glyphs hold are still the
+// toolkit's to free.
+void forgetWithTheApplication()
+{
+    static const bool registered = [] {
+        qAddPostRoutine(forgetEverything);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 QHash<GlyphKey, GlyphImage> &glyphCache()
 {
     static QHash<GlyphKey, GlyphImage> cache;
+    forgetWithTheApplication();
     return cache;
 }
 
@@ -281,10 +296,24 @@ size_t qHash(const LayoutKey &key, size_t seed = 0)
 
 // Laying a text out costs about what the toolkit's shaping does: a tick's caption is laid out once,
 // and found again a minute later.
+QHash<LayoutKey, std::optional<std::vector<PlacedGlyph>>> &layoutCache()
+{
+    static QHash<LayoutKey, std::optional<std::vector<PlacedGlyph>>> layouts;
+    forgetWithTheApplication();
+    return layouts;
+}
+
+void forgetEverything()
+{
+    layoutCache().clear();
+    glyphCache().clear();
+    glyphCacheBytes() = 0;
+}
+
 const std::optional<std::vector<PlacedGlyph>> &cachedPlacement(QPainter &painter, const QRect &rect, int flags,
                                                                const QString &text)
 {
-    static QHash<LayoutKey, std::optional<std::vector<PlacedGlyph>>> layouts;
+    QHash<LayoutKey, std::optional<std::vector<PlacedGlyph>>> &layouts = layoutCache();
     const QPaintDevice *device = painter.device();
     const LayoutKey key{text, painter.font(), rect, flags, device->logicalDpiX(), device->logicalDpiY()};
     if (const auto found = layouts.constFind(key); found != layouts.cend())
