@@ -175,20 +175,35 @@ TEST(OscSenders, AddressesAloneAreTaken)
     EXPECT_EQ(senders.size(), 3) << "a list that does not read leaves the one before";
 }
 
-TEST(OscSharing, ListensOnlyWhileSharedWithOscOnAndClosesAtOnce)
+// A clock shared on loopback, with OSC as `osc` says on `oscPort`, taken from loopback only.
+class OscSharing : public ::testing::Test
 {
+protected:
+    OscSharing() { controls.commands = &commands; }
+
+    static NetworkSettings sharedOnLoopback(bool osc, quint16 oscPort)
+    {
+        NetworkSettings settings;
+        settings.sharing = true;
+        settings.port = 0;
+        settings.listen = NetworkSettings::Listen::ThisComputer;
+        settings.osc = osc;
+        settings.oscPort = oscPort;
+        settings.oscAllowed = "127.0.0.1";
+        return settings;
+    }
+
+    QString keysPath() const { return folder.filePath(QStringLiteral("sharing.keys")); }
+
     StandInControls controls;
-    ClockCommands commands(controls);
-    controls.commands = &commands;
+    ClockCommands commands{controls};
     QTemporaryDir folder;
-    NetworkSettings settings;
-    settings.sharing = true;
-    settings.port = 0;
-    settings.listen = NetworkSettings::Listen::ThisComputer;
-    settings.osc = false;
-    settings.oscPort = freePort();
-    settings.oscAllowed = "127.0.0.1";
-    Sharing sharing(commands, settings, nullptr, folder.filePath(QStringLiteral("sharing.keys")));
+};
+
+TEST_F(OscSharing, ListensOnlyWhileSharedWithOscOnAndClosesAtOnce)
+{
+    NetworkSettings settings = sharedOnLoopback(false, freePort());
+    Sharing sharing(commands, settings, nullptr, keysPath());
     QString error;
     ASSERT_TRUE(sharing.resume(error)) << error.toStdString();
     EXPECT_TRUE(portFree(quint16(settings.oscPort))) << "OSC is off by default";
@@ -216,22 +231,12 @@ TEST(OscSharing, ListensOnlyWhileSharedWithOscOnAndClosesAtOnce)
 
 // A taken OSC port costs only OSC: the pages are shared all the same, and the start says why OSC
 // is missing rather than that the clock is not shared.
-TEST(OscSharing, ATakenOscPortAtStartLeavesThePagesShared)
+TEST_F(OscSharing, ATakenOscPortAtStartLeavesThePagesShared)
 {
-    StandInControls controls;
-    ClockCommands commands(controls);
-    controls.commands = &commands;
-    QTemporaryDir folder;
     QUdpSocket holder;
     ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QUdpSocket::DontShareAddress));
-    NetworkSettings settings;
-    settings.sharing = true;
-    settings.port = 0;
-    settings.listen = NetworkSettings::Listen::ThisComputer;
-    settings.osc = true;
-    settings.oscPort = holder.localPort();
-    settings.oscAllowed = "127.0.0.1";
-    Sharing sharing(commands, settings, nullptr, folder.filePath(QStringLiteral("sharing.keys")));
+    const NetworkSettings settings = sharedOnLoopback(true, holder.localPort());
+    Sharing sharing(commands, settings, nullptr, keysPath());
 
     QString error;
     EXPECT_TRUE(sharing.resume(error));
