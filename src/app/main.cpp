@@ -96,11 +96,11 @@ int main(int argc, char **argv)
     }
 
     // The font configuration loads on the side while the display opens.
-    std::optional<dorvane::FontConfigurationWarmUp> fonts(std::in_place);
+    dorvane::FontConfigurationWarmUp fonts;
     std::optional<dorvane::DisplayOpening> opening(std::in_place, programName);
     dorvane::DorvaneApplication app(argc, argv);
     opening.reset();
-    fonts.reset();
+    fonts.finish();
     dorvane::tieToDesktopEntry();
     QApplication::setWindowIcon(dorvane::applicationIcon());
 

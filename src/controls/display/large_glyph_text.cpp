@@ -327,12 +327,10 @@ const std::optional<std::vector<PlacedGlyph>> &cachedPlacement(QPainter &painter
 
 void drawLargeGlyphText(QPainter &painter, const QRect &rect, int flags, const QString &text)
 {
-    if (QFontInfo(painter.font()).pixelSize() <= kToolkitCachedPixels || !imagesDrawAsTheToolkit(painter)) {
-        painter.drawText(rect, flags, text);
-        return;
-    }
-    const std::optional<std::vector<PlacedGlyph>> &placed = cachedPlacement(painter, rect, flags, text);
-    if (!placed) {
+    const bool large = QFontInfo(painter.font()).pixelSize() > kToolkitCachedPixels;
+    const std::optional<std::vector<PlacedGlyph>> *placed =
+        large && imagesDrawAsTheToolkit(painter) ? &cachedPlacement(painter, rect, flags, text) : nullptr;
+    if (!placed || !*placed) {
         painter.drawText(rect, flags, text);
         return;
     }
@@ -343,7 +341,7 @@ void drawLargeGlyphText(QPainter &painter, const QRect &rect, int flags, const Q
         painter.setClipRect(rect, Qt::IntersectClip);
     }
     const QColor colour = painter.pen().color();
-    for (const PlacedGlyph &glyph : *placed) {
+    for (const PlacedGlyph &glyph : **placed) {
         const qreal wholeX = std::floor(glyph.origin.x());
         const qreal wholeY = std::floor(glyph.origin.y());
         const int subpixelX = qRound((glyph.origin.x() - wholeX) * kSubpixelSteps);
