@@ -175,9 +175,15 @@ QString faceKey(const QRawFont &font)
 }
 
 // Fills the glyph as the toolkit fills an outline glyph: the same outline, the same antialiasing.
+// The pixels a glyph may touch, from the whole pixel its origin falls in.
+QRect glyphArea(const QRawFont &font, quint32 glyph, QPointF subpixel)
+{
+    return font.boundingRect(glyph).translated(subpixel).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 GlyphImage fillGlyph(const QRawFont &font, quint32 glyph, QPointF subpixel, const QColor &colour)
 {
-    const QRect area = font.boundingRect(glyph).translated(subpixel).toAlignedRect().adjusted(-1, -1, 1, 1);
+    const QRect area = glyphArea(font, glyph, subpixel);
     GlyphImage filled{QImage(area.size(), QImage::Format_ARGB32_Premultiplied), area.topLeft()};
     filled.image.fill(Qt::transparent);
     QPainter painter(&filled.image);
@@ -227,13 +233,28 @@ struct PlacedGlyph
     QString face; // the font's key among the kept glyphs
     quint32 glyph = 0;
     QPointF origin;
+
+    // The whole pixel the origin falls in, and the origin's place within it in 1/64 px.
+    QPoint wholePixel() const { return {int(std::floor(origin.x())), int(std::floor(origin.y()))}; }
+    QPoint subpixel() const
+    {
+        return {qRound((origin.x() - std::floor(origin.x())) * kSubpixelSteps),
+                qRound((origin.y() - std::floor(origin.y())) * kSubpixelSteps)};
+    }
+    // The pixels its image covers.
+    QRect area() const { return glyphArea(font, glyph, QPointF(subpixel()) / kSubpixelSteps).translated(wholePixel()); }
+
+    bool sameAs(const PlacedGlyph &other) const
+    {
+        return glyph == other.glyph && origin == other.origin && face == other.face;
+    }
 };
 
 // Where drawText puts each glyph of `item`: the run's baseline start, as drawText gave it, and the
 // glyphs' places along it, as the toolkit shapes the run.
-void placeItem(const TextItem &item, QPaintDevice *device, std::vector<PlacedGlyph> &placed)
+void placeItem(const TextItem &item, const QPaintDevice &device, std::vector<PlacedGlyph> &placed)
 {
-    QTextLayout layout(item.text, item.font, device);
+    QTextLayout layout(item.text, item.font, &device);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(1e6);
@@ -248,16 +269,15 @@ void placeItem(const TextItem &item, QPaintDevice *device, std::vector<PlacedGly
     }
 }
 
-// The glyphs of `text` as drawText(rect, flags, text) would place them on the painter, or nothing
-// when drawText would draw more than plain glyphs (an underline, a struck-out run).
-std::optional<std::vector<PlacedGlyph>> placeGlyphs(QPainter &painter, const QRect &rect, int flags,
-                                                    const QString &text)
+// The glyphs of `text` as drawText(rect, flags, text) would place them in `font` on `device`, or
+// nothing when drawText would draw more than plain glyphs (an underline, a struck-out run).
+std::optional<std::vector<PlacedGlyph>> placeGlyphs(const QPaintDevice &device, const QFont &font, const QRect &rect,
+                                                    int flags, const QString &text)
 {
-    ItemRecordingDevice recorder(*painter.device());
+    ItemRecordingDevice recorder(device);
     {
         QPainter recording(&recorder);
-        recording.setFont(painter.font());
-        recording.setPen(painter.pen());
+        recording.setFont(font);
         recording.drawText(rect, flags, text);
     }
     const ItemRecordingEngine &engine = recorder.engine();
@@ -268,7 +288,7 @@ std::optional<std::vector<PlacedGlyph>> placeGlyphs(QPainter &painter, const QRe
         return std::nullopt;
     std::vector<PlacedGlyph> placed;
     for (const TextItem &item : engine.items())
-        placeItem(item, painter.device(), placed);
+        placeItem(item, device, placed);
     return placed;
 }
 
@@ -310,26 +330,44 @@ void forgetEverything()
     glyphCacheBytes() = 0;
 }
 
-const std::optional<std::vector<PlacedGlyph>> &cachedPlacement(QPainter &painter, const QRect &rect, int flags,
-                                                               const QString &text)
+const std::optional<std::vector<PlacedGlyph>> &cachedPlacement(const QPaintDevice &device, const QFont &font,
+                                                               const QRect &rect, int flags, const QString &text)
 {
     QHash<LayoutKey, std::optional<std::vector<PlacedGlyph>>> &layouts = layoutCache();
-    const QPaintDevice *device = painter.device();
-    const LayoutKey key{text, painter.font(), rect, flags, device->logicalDpiX(), device->logicalDpiY()};
+    const LayoutKey key{text, font, rect, flags, device.logicalDpiX(), device.logicalDpiY()};
     if (const auto found = layouts.constFind(key); found != layouts.cend())
         return found.value();
     if (layouts.size() >= kLayouts)
         layouts.clear();
-    return layouts.insert(key, placeGlyphs(painter, rect, flags, text)).value();
+    return layouts.insert(key, placeGlyphs(device, font, rect, flags, text)).value();
+}
+
+bool isLarge(const QFont &font)
+{
+    return QFontInfo(font).pixelSize() > kToolkitCachedPixels;
+}
+
+// A rectangle round the glyphs in `placed` that are not in `others` at the same place.
+QRect areasNotIn(const std::vector<PlacedGlyph> &placed, const std::vector<PlacedGlyph> &others)
+{
+    QRect areas;
+    for (const PlacedGlyph &glyph : placed) {
+        const bool kept = std::any_of(others.cbegin(), others.cend(),
+                                      [&](const PlacedGlyph &other) { return other.sameAs(glyph); });
+        if (!kept)
+            areas |= glyph.area();
+    }
+    return areas;
 }
 
 } // namespace
 
 void drawLargeGlyphText(QPainter &painter, const QRect &rect, int flags, const QString &text)
 {
-    const bool large = QFontInfo(painter.font()).pixelSize() > kToolkitCachedPixels;
     const std::optional<std::vector<PlacedGlyph>> *placed =
-        large && imagesDrawAsTheToolkit(painter) ? &cachedPlacement(painter, rect, flags, text) : nullptr;
+        isLarge(painter.font()) && imagesDrawAsTheToolkit(painter)
+            ? &cachedPlacement(*painter.device(), painter.font(), rect, flags, text)
+            : nullptr;
     if (!placed || !*placed) {
         painter.drawText(rect, flags, text);
         return;
@@ -342,15 +380,28 @@ void drawLargeGlyphText(QPainter &painter, const QRect &rect, int flags, const Q
     }
     const QColor colour = painter.pen().color();
     for (const PlacedGlyph &glyph : **placed) {
-        const qreal wholeX = std::floor(glyph.origin.x());
-        const qreal wholeY = std::floor(glyph.origin.y());
-        const int subpixelX = qRound((glyph.origin.x() - wholeX) * kSubpixelSteps);
-        const int subpixelY = qRound((glyph.origin.y() - wholeY) * kSubpixelSteps);
-        const GlyphImage &image = cachedGlyph(glyph.font, glyph.face, glyph.glyph, subpixelX, subpixelY, colour);
-        painter.drawImage(QPoint(int(wholeX), int(wholeY)) + image.offset, image.image);
+        const QPoint subpixel = glyph.subpixel();
+        const GlyphImage &image = cachedGlyph(glyph.font, glyph.face, glyph.glyph, subpixel.x(), subpixel.y(), colour);
+        painter.drawImage(glyph.wholePixel() + image.offset, image.image);
     }
     if (clipped)
         painter.restore();
+}
+
+std::optional<QRect> largeGlyphTextChange(const QPaintDevice &device, const QFont &font, const QRect &rect, int flags,
+                                            const QString &before, const QString &after)
+{
+    if (device.devicePixelRatioF() != 1.0 || !isLarge(font))
+        return std::nullopt;
+    // Both looked up before either is used: a lookup may let the other go.
+    const std::optional<std::vector<PlacedGlyph>> was = cachedPlacement(device, font, rect, flags, before);
+    const std::optional<std::vector<PlacedGlyph>> &is = cachedPlacement(device, font, rect, flags, after);
+    if (!was || !is)
+        return std::nullopt;
+    QRect changed = areasNotIn(*was, *is) | areasNotIn(*is, *was);
+    if (!(flags & Qt::TextDontClip))
+        changed &= rect;
+    return changed;
 }
 
 LargeGlyphCacheSize largeGlyphCacheSize()

@@ -1,7 +1,10 @@
 #pragma once
 #include <QRect>
 #include <QString>
+#include <optional>
 
+class QFont;
+class QPaintDevice;
 class QPainter;
 
 namespace dorvane {
@@ -16,6 +19,16 @@ namespace dorvane {
 // draw as the toolkit would (a rotated or scaled painter, a device pixel ratio other than 1, a
 // pattern pen, underlined mnemonics), is drawn by drawText itself.
 void drawLargeGlyphText(QPainter &painter, const QRect &rect, int flags, const QString &text);
+
+// A rectangle holding every pixel that differs between `before` and `after`, each drawn as
+// drawText(rect, flags, ·) in `font` on `device`: the glyphs that are not in both at the same
+// place. A tick that changes one digit of two repaints that digit alone. One rectangle, because
+// the toolkit fills and blends within a rectangle directly, but within a region span by span,
+// sharing the spans out to its thread pool. Nothing when it cannot be told (text that is not
+// large, or that drawText would draw with more than glyphs, or a device pixel ratio other than 1):
+// then the caller repaints the whole text.
+std::optional<QRect> largeGlyphTextChange(const QPaintDevice &device, const QFont &font, const QRect &rect, int flags,
+                                            const QString &before, const QString &after);
 
 // The glyph images kept so far, and their bytes; for tests and measurements.
 struct LargeGlyphCacheSize

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <optional>
+#include <utility>
 
 using dorvane::LabelTextFormat;
 using dorvane::toQColor;
@@ -23,6 +25,7 @@ TCustomLabel::TCustomLabel(QWidget *parent) : TGraphicControl(parent)
     TControl::SetAutoSize(true); // fitting starts with the first caption, not here
     SetParentColor(true);
     setAttribute(Qt::WA_OpaquePaintEvent, !m_transparent);
+    m_captionBefore = Caption();
 }
 
 void TCustomLabel::SetAlignment(TAlignment a)
@@ -104,9 +107,14 @@ void TCustomLabel::AdjustBounds()
 
 QRect TCustomLabel::TextRect() const
 {
+    return textRectFor(Caption());
+}
+
+QRect TCustomLabel::textRectFor(const QString &caption) const
+{
     QRect area = rect();
     if (m_layout != tlTop) {
-        const QRect block = dorvane::measureLabelText(Font()->toQFont(), area, Caption(), TextFormat());
+        const QRect block = dorvane::measureLabelText(Font()->toQFont(), area, caption, TextFormat());
         area.translate(0, dorvane::layoutShift(static_cast<dorvane::TextLayout>(m_layout), height(),
                                                block.bottom() + 1));
     }
@@ -120,9 +128,24 @@ void TCustomLabel::Click()
 
 void TCustomLabel::CaptionChanging()
 {
+    const QString before = std::exchange(m_captionBefore, Caption());
+    const QRect boundsBefore = geometry();
     updateAccelerator();
     AdjustBounds();
-    update();
+    if (geometry() != boundsBefore)
+        return update();
+    // The text at the same place: only the glyphs that changed are repainted, so a tick of the
+    // clock's seconds repaints one digit, not the label.
+    const QRect area = textRectFor(Caption());
+    const std::optional<QRect> changed =
+        isEnabled() && area == textRectFor(before)
+            ? dorvane::largeGlyphTextChange(*this, QFont(Font()->toQFont().resolve(font()), this), area,
+                                            dorvane::labelTextFlags(TextFormat()), before, Caption())
+            : std::nullopt;
+    if (changed)
+        update(*changed);
+    else
+        update();
 }
 
 void TCustomLabel::FontChanging()

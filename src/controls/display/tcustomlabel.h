@@ -68,6 +68,7 @@ protected:
 private:
     void textLayoutChanged();
     void updateAccelerator();
+    QRect textRectFor(const QString &caption) const;
 
     TAlignment m_alignment = taLeftJustify;
     TTextLayout m_layout = tlTop;
@@ -77,6 +78,7 @@ private:
     bool m_pressed = false;
     int m_shortcutId = 0;
     QPointer<QWidget> m_focusControl;
+    QString m_captionBefore; // as last asked to be repainted
 };
 
 // The window's plain static text label.

@@ -9,6 +9,8 @@
 
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QToolTip>
 
@@ -74,6 +76,69 @@ TEST(DigitLabel, SettingTheSameTextOrColourPaintsNothingButANewOneRepaints)
     label->SetColor(clYellow);
     EXPECT_FALSE(label->ParentColor());
     ASSERT_TRUE(DORVANE_WAIT_FOR(paints.count > afterText));
+}
+
+// The regions a widget is asked to repaint.
+class PaintRegions final : public QObject
+{
+public:
+    explicit PaintRegions(QWidget *w) : QObject(w) { w->installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent *>(e)->region());
+        return false;
+    }
+};
+
+// What the screen shows of `label`: the window's own pixels, not a fresh rendering.
+QImage onScreen(const QWidget *label)
+{
+    const QWidget *window = label->window();
+    return window->screen()
+        ->grabWindow(window->winId(), label->x(), label->y(), label->width(), label->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(DigitLabel, ANewCaptionRepaintsOnlyTheDigitsThatChangedAndTheScreenShowsItWhole)
+{
+    TForm form;
+    form.resize(300, 300);
+    TJvLabel *label = digitLabel(&form, QStringLiteral("53"));
+    showActive(form);
+    settlePaints();
+    PaintRegions painted(label);
+    const auto repaintedFor = [&](const QStringList &captions) {
+        painted.regions.clear();
+        for (const QString &caption : captions)
+            label->SetCaption(caption);
+        EXPECT_TRUE(DORVANE_WAIT_FOR(!painted.regions.empty()));
+        settlePaints();
+        QRegion all;
+        for (const QRegion &region : painted.regions)
+            all += region;
+        // A fresh rendering of the whole label (which paints it again, whole).
+        EXPECT_EQ(onScreen(label), label->grab().toImage().convertToFormat(QImage::Format_RGB32))
+            << captions.join(QLatin1Char(',')).toStdString();
+        return all.boundingRect();
+    };
+
+    // The seconds' units change: the tens digit, the label's left half, is left as it was.
+    const QRect units = repaintedFor({QStringLiteral("52")});
+    EXPECT_GT(units.left(), label->width() / 3);
+    EXPECT_LT(units.height(), label->height() * 3 / 4) << "the margins above and below the digits stay";
+    // Two captions before one paint: what changed from the first to the last is repainted.
+    const QRect both = repaintedFor({QStringLiteral("49"), QStringLiteral("48")});
+    EXPECT_LT(both.left(), label->width() / 3);
+    repaintedFor({QStringLiteral("48"), QStringLiteral("47")});
+    // Small text is repainted whole, as is a disabled label's, drawn twice in two colours.
+    label->setEnabled(false);
+    settlePaints();
+    EXPECT_EQ(repaintedFor({QStringLiteral("46")}), label->rect());
 }
 
 TEST(DigitLabel, EmptyTextStillPaintsItsBlock)
