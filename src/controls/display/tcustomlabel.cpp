@@ -132,7 +132,8 @@ void TCustomLabel::CaptionChanging()
     const QRect boundsBefore = geometry();
     updateAccelerator();
     AdjustBounds();
-    if (geometry() != boundsBefore)
+    // Before the label is on screen there is nothing to spare: it is painted whole when shown.
+    if (geometry() != boundsBefore || !isVisible())
         return update();
     // The text at the same place: only the glyphs that changed are repainted, so a tick of the
     // clock's seconds repaints one digit, not the label.
