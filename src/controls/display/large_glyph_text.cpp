@@ -406,7 +406,7 @@ std::optional<QRect> largeGlyphTextChange(const QPaintDevice &device, const QFon
 
 LargeGlyphCacheSize largeGlyphCacheSize()
 {
-    return {int(glyphCache().size()), glyphCacheBytes()};
+    return {int(glyphCache().size()), glyphCacheBytes(), int(layoutCache().size())};
 }
 
 } // namespace dorvane

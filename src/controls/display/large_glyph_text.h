@@ -30,11 +30,12 @@ void drawLargeGlyphText(QPainter &painter, const QRect &rect, int flags, const Q
 std::optional<QRect> largeGlyphTextChange(const QPaintDevice &device, const QFont &font, const QRect &rect, int flags,
                                             const QString &before, const QString &after);
 
-// The glyph images kept so far, and their bytes; for tests and measurements.
+// The glyph images kept so far, their bytes, and the texts laid out; for tests and measurements.
 struct LargeGlyphCacheSize
 {
     int glyphs = 0;
     qsizetype bytes = 0;
+    int layouts = 0;
 };
 LargeGlyphCacheSize largeGlyphCacheSize();
 

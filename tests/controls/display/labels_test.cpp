@@ -2,6 +2,7 @@
 #include "controls/base/layout_loader.h"
 #include "controls/display/register_display.h"
 #include "controls/display/tcustomlabel.h"
+#include "controls/display/large_glyph_text.h"
 #include "controls/display/tcxlabel.h"
 #include "test_window.h"
 
@@ -135,6 +136,12 @@ TEST(DigitLabel, ANewCaptionRepaintsOnlyTheDigitsThatChangedAndTheScreenShowsItW
     const QRect both = repaintedFor({QStringLiteral("49"), QStringLiteral("48")});
     EXPECT_LT(both.left(), label->width() / 3);
     repaintedFor({QStringLiteral("48"), QStringLiteral("47")});
+    // Captions set before the label is on screen are not laid out: it is painted whole when shown.
+    TJvLabel *hidden = digitLabel(nullptr, QStringLiteral("31"));
+    const int layouts = dorvane::largeGlyphCacheSize().layouts;
+    hidden->SetCaption(QStringLiteral("30"));
+    EXPECT_EQ(dorvane::largeGlyphCacheSize().layouts, layouts);
+    delete hidden;
     // Small text is repainted whole, as is a disabled label's, drawn twice in two colours.
     label->setEnabled(false);
     settlePaints();
