@@ -174,13 +174,13 @@ QString faceKey(const QRawFont &font)
         .arg(int(font.hintingPreference()));
 }
 
-// Fills the glyph as the toolkit fills an outline glyph: the same outline, the same antialiasing.
 // The pixels a glyph may touch, from the whole pixel its origin falls in.
 QRect glyphArea(const QRawFont &font, quint32 glyph, QPointF subpixel)
 {
     return font.boundingRect(glyph).translated(subpixel).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
+// Fills the glyph as the toolkit fills an outline glyph: the same outline, the same antialiasing.
 GlyphImage fillGlyph(const QRawFont &font, quint32 glyph, QPointF subpixel, const QColor &colour)
 {
     const QRect area = glyphArea(font, glyph, subpixel);
