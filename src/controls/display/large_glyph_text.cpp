@@ -233,6 +233,7 @@ struct PlacedGlyph
     QString face; // the font's key among the kept glyphs
     quint32 glyph = 0;
     QPointF origin;
+    QRect area; // the pixels its image covers, measured once when placed: a tick compares them
 
     // The whole pixel the origin falls in, and the origin's place within it in 1/64 px.
     QPoint wholePixel() const { return {int(std::floor(origin.x())), int(std::floor(origin.y()))}; }
@@ -241,8 +242,10 @@ struct PlacedGlyph
         return {qRound((origin.x() - std::floor(origin.x())) * kSubpixelSteps),
                 qRound((origin.y() - std::floor(origin.y())) * kSubpixelSteps)};
     }
-    // The pixels its image covers.
-    QRect area() const { return glyphArea(font, glyph, QPointF(subpixel()) / kSubpixelSteps).translated(wholePixel()); }
+    QRect measuredArea() const
+    {
+        return glyphArea(font, glyph, QPointF(subpixel()) / kSubpixelSteps).translated(wholePixel());
+    }
 
     bool sameAs(const PlacedGlyph &other) const
     {
@@ -263,9 +266,11 @@ void placeItem(const TextItem &item, const QPaintDevice &device, std::vector<Pla
         const QString face = faceKey(run.rawFont());
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
             placed.push_back({run.rawFont(), face, glyphs[i],
-                              item.baselineStart + QPointF(positions[i].x(), positions[i].y() - line.ascent())});
+                              item.baselineStart + QPointF(positions[i].x(), positions[i].y() - line.ascent()), {}});
+            placed.back().area = placed.back().measuredArea();
+        }
     }
 }
 
@@ -355,7 +360,7 @@ QRect areasNotIn(const std::vector<PlacedGlyph> &placed, const std::vector<Place
         const bool kept = std::any_of(others.cbegin(), others.cend(),
                                       [&](const PlacedGlyph &other) { return other.sameAs(glyph); });
         if (!kept)
-            areas |= glyph.area();
+            areas |= glyph.area;
     }
     return areas;
 }
