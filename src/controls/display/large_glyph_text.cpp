@@ -130,12 +130,34 @@ size_t qHash(const GlyphKey &key, size_t seed = 0)
     return qHashMulti(seed, key.face, key.glyph, key.subpixelX, key.subpixelY, key.colour);
 }
 
-// A glyph filled in the pen's colour, premultiplied, and where its image sits from the whole
-// pixel the glyph's origin falls in.
-struct GlyphImage
+// A glyph of a laid-out text, and where its origin falls.
+struct PlacedGlyph
 {
-    QImage image;
-    QPoint offset;
+    QRawFont font;
+    QString face; // the font's key among the kept glyphs
+    quint32 glyph = 0;
+    QPointF origin;
+    QRect area; // the pixels its image covers, measured once when placed: a tick compares them
+
+    // The whole pixel the origin falls in, and the origin's place within it in 1/64 px.
+    QPoint wholePixel() const { return {int(std::floor(origin.x())), int(std::floor(origin.y()))}; }
+    QPoint subpixel() const
+    {
+        return {qRound((origin.x() - std::floor(origin.x())) * kSubpixelSteps),
+                qRound((origin.y() - std::floor(origin.y())) * kSubpixelSteps)};
+    }
+    QPointF subpixelOrigin() const { return QPointF(subpixel()) / kSubpixelSteps; }
+    // The pixels the glyph may touch.
+    QRect measuredArea() const
+    {
+        const QRect withinPixel = font.boundingRect(glyph).translated(subpixelOrigin()).toAlignedRect();
+        return withinPixel.adjusted(-1, -1, 1, 1).translated(wholePixel());
+    }
+
+    bool sameAs(const PlacedGlyph &other) const
+    {
+        return glyph == other.glyph && origin == other.origin && face == other.face;
+    }
 };
 
 void forgetEverything();
@@ -151,9 +173,9 @@ void forgetWithTheApplication()
     Q_UNUSED(registered);
 }
 
-QHash<GlyphKey, GlyphImage> &glyphCache()
+QHash<GlyphKey, QImage> &glyphCache()
 {
-    static QHash<GlyphKey, GlyphImage> cache;
+    static QHash<GlyphKey, QImage> cache;
     forgetWithTheApplication();
     return cache;
 }
@@ -174,38 +196,35 @@ QString faceKey(const QRawFont &font)
         .arg(int(font.hintingPreference()));
 }
 
-// The pixels a glyph may touch, from the whole pixel its origin falls in.
-QRect glyphArea(const QRawFont &font, quint32 glyph, QPointF subpixel)
+// The glyph filled in the pen's colour, premultiplied, as the toolkit fills an outline glyph: the
+// same outline, the same antialiasing.
+QImage fillGlyph(const PlacedGlyph &glyph, const QColor &colour)
 {
-    return font.boundingRect(glyph).translated(subpixel).toAlignedRect().adjusted(-1, -1, 1, 1);
-}
-
-// Fills the glyph as the toolkit fills an outline glyph: the same outline, the same antialiasing.
-GlyphImage fillGlyph(const QRawFont &font, quint32 glyph, QPointF subpixel, const QColor &colour)
-{
-    const QRect area = glyphArea(font, glyph, subpixel);
-    GlyphImage filled{QImage(area.size(), QImage::Format_ARGB32_Premultiplied), area.topLeft()};
-    filled.image.fill(Qt::transparent);
-    QPainter painter(&filled.image);
+    QImage filled(glyph.area.size(), QImage::Format_ARGB32_Premultiplied);
+    filled.fill(Qt::transparent);
+    QPainter painter(&filled);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(colour);
     QGlyphRun run;
-    run.setRawFont(font);
-    run.setGlyphIndexes({glyph});
-    run.setPositions({subpixel - QPointF(area.topLeft())});
+    run.setRawFont(glyph.font);
+    run.setGlyphIndexes({glyph.glyph});
+    // At the origin's kept offset within its pixel, which is what the image is kept by.
+    run.setPositions({QPointF(glyph.wholePixel() - glyph.area.topLeft()) + glyph.subpixelOrigin()});
     painter.drawGlyphRun(QPointF(0, 0), run);
     return filled;
 }
 
-const GlyphImage &cachedGlyph(const QRawFont &font, const QString &face, quint32 glyph, int subpixelX, int subpixelY,
-                              const QColor &colour)
+// The glyph's image, filled at its first paint and kept: later paints at the same offset within
+// the pixel, in the same colour, draw it again.
+const QImage &cachedGlyph(const PlacedGlyph &glyph, const QColor &colour)
 {
-    QHash<GlyphKey, GlyphImage> &cache = glyphCache();
-    const GlyphKey key{face, glyph, subpixelX, subpixelY, colour.rgba()};
+    QHash<GlyphKey, QImage> &cache = glyphCache();
+    const QPoint subpixel = glyph.subpixel();
+    const GlyphKey key{glyph.face, glyph.glyph, subpixel.x(), subpixel.y(), colour.rgba()};
     if (const auto found = cache.constFind(key); found != cache.cend())
         return found.value();
-    GlyphImage filled = fillGlyph(font, glyph, QPointF(qreal(subpixelX), qreal(subpixelY)) / kSubpixelSteps, colour);
-    const qsizetype bytes = filled.image.sizeInBytes();
+    QImage filled = fillGlyph(glyph, colour);
+    const qsizetype bytes = filled.sizeInBytes();
     if (glyphCacheBytes() + bytes > kCacheBytes) {
         cache.clear();
         glyphCacheBytes() = 0;
@@ -225,33 +244,6 @@ bool imagesDrawAsTheToolkit(const QPainter &painter)
            painter.testRenderHint(QPainter::TextAntialiasing) && !painter.testRenderHint(QPainter::Antialiasing) &&
            !(painter.font().styleStrategy() & QFont::NoAntialias);
 }
-
-// A glyph of a laid-out text, and where its origin falls.
-struct PlacedGlyph
-{
-    QRawFont font;
-    QString face; // the font's key among the kept glyphs
-    quint32 glyph = 0;
-    QPointF origin;
-    QRect area; // the pixels its image covers, measured once when placed: a tick compares them
-
-    // The whole pixel the origin falls in, and the origin's place within it in 1/64 px.
-    QPoint wholePixel() const { return {int(std::floor(origin.x())), int(std::floor(origin.y()))}; }
-    QPoint subpixel() const
-    {
-        return {qRound((origin.x() - std::floor(origin.x())) * kSubpixelSteps),
-                qRound((origin.y() - std::floor(origin.y())) * kSubpixelSteps)};
-    }
-    QRect measuredArea() const
-    {
-        return glyphArea(font, glyph, QPointF(subpixel()) / kSubpixelSteps).translated(wholePixel());
-    }
-
-    bool sameAs(const PlacedGlyph &other) const
-    {
-        return glyph == other.glyph && origin == other.origin && face == other.face;
-    }
-};
 
 // Where drawText puts each glyph of `item`: the run's baseline start, as drawText gave it, and the
 // glyphs' places along it, as the toolkit shapes the run.
@@ -384,11 +376,8 @@ void drawLargeGlyphText(QPainter &painter, const QRect &rect, int flags, const Q
         painter.setClipRect(rect, Qt::IntersectClip);
     }
     const QColor colour = painter.pen().color();
-    for (const PlacedGlyph &glyph : **placed) {
-        const QPoint subpixel = glyph.subpixel();
-        const GlyphImage &image = cachedGlyph(glyph.font, glyph.face, glyph.glyph, subpixel.x(), subpixel.y(), colour);
-        painter.drawImage(glyph.wholePixel() + image.offset, image.image);
-    }
+    for (const PlacedGlyph &glyph : **placed)
+        painter.drawImage(glyph.area.topLeft(), cachedGlyph(glyph, colour));
     if (clipped)
         painter.restore();
 }
