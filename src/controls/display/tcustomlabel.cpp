@@ -140,13 +140,19 @@ void TCustomLabel::CaptionChanging()
     const QRect area = textRectFor(Caption());
     const std::optional<QRect> changed =
         isEnabled() && area == textRectFor(before)
-            ? dorvane::largeGlyphTextChange(*this, QFont(Font()->toQFont().resolve(font()), this), area,
+            ? dorvane::largeGlyphTextChange(*this, paintFont(), area,
                                             dorvane::labelTextFlags(TextFormat()), before, Caption())
             : std::nullopt;
     if (changed)
         update(*changed);
     else
         update();
+}
+
+QFont TCustomLabel::paintFont() const
+{
+    // As a painter takes a font: what it leaves unset from the widget's, at the widget's resolution.
+    return QFont(Font()->toQFont().resolve(font()), this);
 }
 
 void TCustomLabel::FontChanging()
@@ -180,7 +186,7 @@ void TCustomLabel::paintEvent(QPaintEvent *)
     if (!m_transparent)
         painter.fillRect(rect(), ResolvedColor());
     painter.setClipRect(rect());
-    painter.setFont(Font()->toQFont());
+    painter.setFont(paintFont());
     const QRect area = TextRect();
     const int flags = dorvane::labelTextFlags(TextFormat());
     if (isEnabled()) {

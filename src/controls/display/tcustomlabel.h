@@ -69,6 +69,9 @@ private:
     void textLayoutChanged();
     void updateAccelerator();
     QRect textRectFor(const QString &caption) const;
+    // The caption's font as the paint draws it, so that what a caption change works out is
+    // laid out as the paint lays it out.
+    QFont paintFont() const;
 
     TAlignment m_alignment = taLeftJustify;
     TTextLayout m_layout = tlTop;
